@@ -1,0 +1,13 @@
+#include "backends/headless/logging_media_control.h"
+
+namespace quorlen::headless {
+
+platform::MediaReply LoggingMediaControl::sendString(std::string_view command, std::size_t replyCapacity) {
+  platform::MediaReply reply = media_.sendString(command, replyCapacity);
+  std::string line = "media " + quoted(command) + " -> " + std::to_string(reply.code);
+  if (replyCapacity > 0) line += " " + quoted(reply.text);
+  transcript_.line(line);
+  return reply;
+}
+
+}  // namespace quorlen::headless

@@ -1,0 +1,202 @@
+#pragma once
+// One control of the window model: its properties, its place in the
+// stacking order of its container, and the handlers the game connects to its
+// events. The model never draws; a backend reads it.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui_types.h"
+
+namespace quorlen::ui {
+
+class Window;
+
+struct MouseArgs {
+  MouseButton button = MouseButton::Left;
+  int shift = 0;
+  Twips x = 0;  // relative to the control
+  Twips y = 0;
+};
+
+// A picture drawn on a picture box or window by a paint handler.
+struct DrawnPicture {
+  Picture picture;
+  Twips x = 0;
+  Twips y = 0;
+  friend bool operator==(const DrawnPicture&, const DrawnPicture&) = default;
+};
+
+class Control {
+ public:
+  using Handler = std::function<void(Control&)>;
+  using MouseHandler = std::function<void(Control&, const MouseArgs&)>;
+  using KeyHandler = std::function<void(Control&, int keyCode, int shift)>;
+  using DropHandler = std::function<void(Control& target, Control& source, Twips x, Twips y)>;
+
+  Control(Window& window, ControlKind kind, std::string name, std::optional<int> index, Control* parent,
+          Handle handle);
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  // Identity.
+  [[nodiscard]] Window& window() const { return window_; }
+  [[nodiscard]] ControlKind kind() const { return kind_; }
+  [[nodiscard]] const std::string& name() const { return name_; }
+  [[nodiscard]] std::optional<int> index() const { return index_; }
+  [[nodiscard]] int indexOr0() const { return index_.value_or(0); }
+  // "Area(3)" for an element of a set, "PictureBox" otherwise.
+  [[nodiscard]] std::string qualifiedName() const;
+  [[nodiscard]] Control* parent() const { return parent_; }
+  [[nodiscard]] Handle handle() const { return handle_; }
+
+  // Geometry, relative to the container, in twips.
+  [[nodiscard]] Twips left() const { return left_; }
+  [[nodiscard]] Twips top() const { return top_; }
+  [[nodiscard]] Twips width() const { return width_; }
+  [[nodiscard]] Twips height() const { return height_; }
+  void setLeft(Twips value);
+  void setTop(Twips value);
+  void setWidth(Twips value);
+  void setHeight(Twips value);
+  void move(Twips left, Twips top, Twips width, Twips height);
+
+  [[nodiscard]] bool visible() const { return visible_; }
+  void setVisible(bool value);
+  [[nodiscard]] bool enabled() const { return enabled_; }
+  void setEnabled(bool value);
+  // Visible itself and inside visible containers.
+  [[nodiscard]] bool shownOnScreen() const;
+
+  // Pictures. An image that does not stretch takes the size of its picture.
+  [[nodiscard]] const std::optional<Picture>& picture() const { return picture_; }
+  void setPicture(std::optional<Picture> picture);
+  [[nodiscard]] bool stretch() const { return stretch_; }
+  void setStretch(bool value);
+
+  // Captions and text.
+  [[nodiscard]] const std::string& caption() const { return caption_; }
+  void setCaption(std::string value);
+  [[nodiscard]] const Font& font() const { return font_; }
+  void setFont(Font value);
+  [[nodiscard]] Color foreColor() const { return foreColor_; }
+  void setForeColor(Color value);
+  [[nodiscard]] Color backColor() const { return backColor_; }
+  void setBackColor(Color value);
+  [[nodiscard]] bool backTransparent() const { return backTransparent_; }
+  void setBackTransparent(bool value);
+  [[nodiscard]] Alignment alignment() const { return alignment_; }
+  void setAlignment(Alignment value);
+  // A label that sizes itself to its caption.
+  [[nodiscard]] bool autoSize() const { return autoSize_; }
+  void setAutoSize(bool value);
+
+  // Check box value (0 cleared, 1 ticked), text box text.
+  [[nodiscard]] int value() const { return value_; }
+  void setValue(int value);
+  [[nodiscard]] const std::string& text() const { return text_; }
+  void setText(std::string value);
+
+  // List box and file list entries; -1 when none is selected.
+  [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
+  void setItems(std::vector<std::string> items);
+  void addItem(std::string item);
+  void clearItems();
+  [[nodiscard]] int listIndex() const { return listIndex_; }
+  void setListIndex(int value);
+  // File list: the folder and pattern whose names it lists.
+  [[nodiscard]] const std::string& path() const { return path_; }
+  void setPath(std::string value) { path_ = std::move(value); }
+  [[nodiscard]] const std::string& pattern() const { return pattern_; }
+  void setPattern(std::string value) { pattern_ = std::move(value); }
+
+  // Buttons.
+  [[nodiscard]] bool isDefault() const { return default_; }
+  void setDefault(bool value) { default_ = value; }
+  [[nodiscard]] bool isCancel() const { return cancel_; }
+  void setCancel(bool value) { cancel_ = value; }
+
+  // Pointer, drag icon, tool tip and the free tag.
+  [[nodiscard]] const Pointer& pointer() const { return pointer_; }
+  void setPointer(Pointer value);
+  [[nodiscard]] const std::optional<Picture>& dragIcon() const { return dragIcon_; }
+  void setDragIcon(std::optional<Picture> value);
+  [[nodiscard]] const std::string& toolTip() const { return toolTip_; }
+  void setToolTip(std::string value);
+  [[nodiscard]] const std::string& tag() const { return tag_; }
+  void setTag(std::string value) { tag_ = std::move(value); }
+
+  // Timer: interval in milliseconds; 0 never fires.
+  [[nodiscard]] bool timerEnabled() const { return timerEnabled_; }
+  void setTimerEnabled(bool value);
+  [[nodiscard]] int interval() const { return interval_; }
+  void setInterval(int milliseconds);
+
+  // What the paint handler drew on this picture box.
+  [[nodiscard]] const std::vector<DrawnPicture>& drawing() const { return drawing_; }
+  void clearDrawing();
+  void drawPicture(const Picture& picture, Twips x, Twips y);
+
+  // Stacking order inside the container: children back to front.
+  [[nodiscard]] const std::vector<Control*>& children() const { return children_; }
+  void bringToFront();
+
+  // Manual drag and drop: starts dragging this control.
+  void beginDrag();
+
+  // Handlers the game connects; elements of a set copy their template's.
+  Handler onClick;
+  Handler onDblClick;
+  MouseHandler onMouseDown;
+  MouseHandler onMouseUp;
+  KeyHandler onKeyDown;
+  DropHandler onDragDrop;
+  Handler onPaint;
+  Handler onTimer;
+  Handler onChange;
+
+ private:
+  friend class Window;
+  void copyPropertiesFrom(const Control& other);
+  void changed();
+
+  Window& window_;
+  ControlKind kind_;
+  std::string name_;
+  std::optional<int> index_;
+  Control* parent_;
+  Handle handle_;
+  std::vector<Control*> children_;
+
+  Twips left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::optional<Picture> picture_;
+  bool stretch_ = false;
+  std::string caption_;
+  Font font_;
+  Color foreColor_ = kBlack;
+  Color backColor_ = kWhite;
+  bool backTransparent_ = false;
+  Alignment alignment_ = Alignment::Left;
+  bool autoSize_ = false;
+  int value_ = 0;
+  std::string text_;
+  std::vector<std::string> items_;
+  int listIndex_ = -1;
+  std::string path_;
+  std::string pattern_ = "*.*";
+  bool default_ = false;
+  bool cancel_ = false;
+  Pointer pointer_;
+  std::optional<Picture> dragIcon_;
+  std::string toolTip_;
+  std::string tag_;
+  bool timerEnabled_ = true;
+  int interval_ = 0;
+  std::vector<DrawnPicture> drawing_;
+};
+
+}  // namespace quorlen::ui

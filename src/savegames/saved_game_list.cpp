@@ -1,0 +1,25 @@
+#include "savegames/saved_game_list.h"
+
+#include "startup/program.h"
+
+namespace quorlen {
+
+namespace {
+constexpr std::size_t kExtensionLength = 4;  // ".sav"
+}
+
+void fillSavedGameList(Program& program, ui::Window& window) {
+  window.load();
+  ui::Control& files = *window.find("File1");
+  ui::Control& list = *window.find("List1");
+  files.setPath(program.state().paths.GameFolder);
+  files.setPattern("*.sav");
+  files.setItems(program.platform().files.listFiles(files.path(), files.pattern()));
+  list.clearItems();
+  for (const std::string& name : files.items()) {
+    if (name.size() <= kExtensionLength) continue;
+    list.addItem(name.substr(0, name.size() - kExtensionLength));
+  }
+}
+
+}  // namespace quorlen

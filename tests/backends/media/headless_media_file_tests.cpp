@@ -1,0 +1,108 @@
+// What the headless devices read from media files: headers and lengths.
+
+#include <gtest/gtest.h>
+
+#include "backends/headless/media/media_file_headers.h"
+#include "backends/headless/media/midi_duration.h"
+#include "backends/media/media_test_files.h"
+
+namespace quorlen::testing {
+namespace {
+
+using backends::MediaDeviceType;
+
+const std::string kEndOfTrack = bytes({0x00, 0xFF, 0x2F, 0x00});
+
+TEST(MediaFileHeaders, EachTypeAcceptsOnlyItsOwnHeader) {
+  const std::string wave = waveFile(100, 10);
+  const std::string video = aviFile(1000, 1);
+  const std::string midi = midiFile(96, {kEndOfTrack});
+  const std::string rmid = riffFile("RMID", {riffChunk("data", midi)});
+  EXPECT_TRUE(backends::hasMediaHeader(MediaDeviceType::WaveAudio, wave));
+  EXPECT_TRUE(backends::hasMediaHeader(MediaDeviceType::AviVideo, video));
+  EXPECT_TRUE(backends::hasMediaHeader(MediaDeviceType::Sequencer, midi));
+  EXPECT_TRUE(backends::hasMediaHeader(MediaDeviceType::Sequencer, rmid)) << "MIDI wrapped in RIFF";
+  EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::WaveAudio, video));
+  EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::AviVideo, wave));
+  EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::Sequencer, wave));
+  EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::WaveAudio, "RIFF")) << "header cut short";
+  EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::WaveAudio, ""));
+}
+
+TEST(MediaFileHeaders, WaveLengthIsDataOverByteRate) {
+  EXPECT_EQ(backends::waveLengthMs(waveFile(22050, 22050 * 3)), 3000U);
+  EXPECT_EQ(backends::waveLengthMs(waveFile(8000, 4)), 0U) << "under a millisecond rounds down";
+  EXPECT_EQ(backends::waveLengthMs(waveFile(0, 100)), 0U) << "zero byte rate divided";
+  EXPECT_EQ(backends::waveLengthMs(riffFile("WAVE", {riffChunk("data", "abcd")})), 0U) << "no fmt chunk";
+
+  // A data chunk that claims more than the file holds counts what is there.
+  std::string cut = waveFile(100, 200);
+  cut.resize(cut.size() - 100);
+  EXPECT_EQ(backends::waveLengthMs(cut), 1000U);
+}
+
+TEST(MediaFileHeaders, AviLengthIsFrameTimeTimesFrames) {
+  EXPECT_EQ(backends::aviLengthMs(aviFile(66666, 150)), 9999U) << "15 fps, 150 frames";
+  EXPECT_EQ(backends::aviLengthMs(riffFile("AVI ", {riffChunk("LIST", "movi")})), 0U) << "no header list";
+  EXPECT_EQ(backends::aviLengthMs(riffFile("AVI ", {riffChunk("LIST", "hd")})), 0U) << "list too short";
+  EXPECT_EQ(backends::aviLengthMs(riffFile("AVI ", {riffChunk("LIST", "hdrl" + riffChunk("avih", "abc"))})), 0U)
+      << "cut-off main header";
+}
+
+TEST(MidiDuration, DefaultTempoIsHalfASecondPerQuarter) {
+  // One quarter note at 96 ticks a quarter, then the end of the track.
+  const std::string track = bytes({0x00, 0x90, 0x40, 0x7F, 0x60, 0x80, 0x40, 0x00}) + kEndOfTrack;
+  EXPECT_EQ(backends::midiLengthMs(midiFile(96, {track})), 500U);
+}
+
+TEST(MidiDuration, TempoChangesApplyFromTheirTick) {
+  // 1 s a quarter for the first quarter, then 0.25 s a quarter for three more.
+  const std::string tempoTrack = bytes({0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40,   // 1 000 000 us
+                                        0x60, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90}) +  // 250 000 us
+                                 kEndOfTrack;
+  const std::string notes = bytes({0x00, 0x90, 0x40, 0x7F, 0x83, 0x00, 0x40, 0x00}) + kEndOfTrack;  // running
+  EXPECT_EQ(backends::midiLengthMs(midiFile(96, {tempoTrack, notes})), 1750U)
+      << "tempo from one track times the longest other track";
+}
+
+TEST(MidiDuration, LongestTrackDecides) {
+  // Program change and channel pressure carry one data byte, the others two.
+  const std::string shortTrack = bytes({0x30, 0x90, 0x40, 0x40}) + kEndOfTrack;
+  const std::string longTrack = bytes({0x00, 0xF0, 0x02, 0x7E, 0xF7,  // system exclusive
+                                       0x00, 0xC0, 0x05,              // program change
+                                       0x00, 0xD0, 0x40,              // channel pressure
+                                       0x83, 0x00, 0xB0, 0x07, 0x64}) +  // 384 ticks later
+                                kEndOfTrack;
+  EXPECT_EQ(backends::midiLengthMs(midiFile(96, {shortTrack, longTrack})), 2000U);
+}
+
+TEST(MidiDuration, SmpteDivisionCountsFrames) {
+  // 25 frames a second, 40 ticks a frame: 1000 ticks a second.
+  const std::uint16_t division = static_cast<std::uint16_t>(((256 - 25) << 8) | 40);
+  const std::string track = bytes({0x87, 0x68, 0x90, 0x40, 0x40}) + kEndOfTrack;  // 1000 ticks
+  EXPECT_EQ(backends::midiLengthMs(midiFile(division, {track})), 1000U);
+}
+
+TEST(MidiDuration, DamagedFilesCountWhatCanBeRead) {
+  const std::string cut = bytes({0x60, 0x90, 0x40, 0x7F, 0x60, 0x80});  // second event cut short
+  EXPECT_EQ(backends::midiLengthMs(midiFile(96, {cut})), 500U);
+  EXPECT_EQ(backends::midiLengthMs(midiFile(96, {bytes({0x60, 0x40, 0x40})})), 0U) << "data with no status";
+  EXPECT_EQ(backends::midiLengthMs(midiFile(0, {bytes({0x60, 0x90, 0x40, 0x40})})), 0U) << "zero division";
+  EXPECT_EQ(backends::midiLengthMs("MThd"), 0U);
+  EXPECT_EQ(backends::midiLengthMs(""), 0U);
+
+  std::string overlong = midiFile(96, {bytes({0x60, 0x90, 0x40, 0x40}) + kEndOfTrack});
+  overlong[18] = '\x7F';  // track size far past the end of the file
+  EXPECT_EQ(backends::midiLengthMs(overlong), 500U);
+}
+
+TEST(MidiDuration, RmidHoldsAStandardFile) {
+  const std::string midi = midiFile(96, {bytes({0x60, 0x90, 0x40, 0x40}) + kEndOfTrack});
+  const std::string rmid = riffFile("RMID", {riffChunk("data", midi)});
+  EXPECT_EQ(backends::midiFileIn(rmid), midi);
+  EXPECT_EQ(backends::mediaLengthMs(MediaDeviceType::Sequencer, rmid), 500U);
+  EXPECT_EQ(backends::midiFileIn(riffFile("RMID", {})), "") << "RMID without data";
+}
+
+}  // namespace
+}  // namespace quorlen::testing

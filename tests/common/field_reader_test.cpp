@@ -1,0 +1,267 @@
+#include "common/field_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/field_value_printer.h"
+#include "common/memory_file_system.h"
+#include "common/result_testing.h"
+
+namespace quorlen {
+namespace {
+
+std::string text(FieldReader& reader) {
+  Result<std::string> field = reader.readText();
+  return field ? field.value() : "<failed: " + std::string(toString(field.error().kind)) + ">";
+}
+
+// --- separators and the shape of fields ---------------------------------
+
+TEST(FieldReaderSeparators, CommaAndEveryKindOfLineEndSeparate) {
+  FieldReader reader("a,b\r\nc\nd\re");
+  EXPECT_EQ(text(reader), "a") << "a comma ends a field";
+  EXPECT_EQ(text(reader), "b") << "CR LF ends a field";
+  EXPECT_EQ(text(reader), "c") << "CR LF counts as one line end";
+  EXPECT_EQ(text(reader), "d") << "a lone LF ends a field";
+  EXPECT_EQ(text(reader), "e") << "a lone CR ends a field";
+  EXPECT_TRUE(reader.atEnd()) << "nothing left";
+}
+
+TEST(FieldReaderSeparators, BlanksBeforeAndAfterAnUnquotedFieldAreDropped) {
+  FieldReader reader("  \tone  , two\t\r\n three four ");
+  EXPECT_EQ(text(reader), "one") << "blanks before and after are not part of the field";
+  EXPECT_EQ(text(reader), "two") << "a tab before the line end is dropped";
+  EXPECT_EQ(text(reader), "three four") << "blanks inside the field are kept";
+}
+
+TEST(FieldReaderSeparators, EmptyFieldsBetweenSeparators) {
+  FieldReader reader("1,,2\r\n\r\n3");
+  EXPECT_EQ(text(reader), "1");
+  EXPECT_EQ(text(reader), "") << "two commas hold an empty field";
+  EXPECT_EQ(text(reader), "2");
+  EXPECT_EQ(text(reader), "") << "an empty line is an empty field";
+  EXPECT_EQ(text(reader), "3") << "the field after the empty line";
+}
+
+TEST(FieldReaderQuoted, CommasAndLineEndsInsideBelongToTheText) {
+  FieldReader reader("\"Hello, world\r\nagain\",\"\"\r\n\"x\"");
+  EXPECT_EQ(text(reader), "Hello, world\r\nagain") << "comma and line end inside quotes are text";
+  EXPECT_EQ(text(reader), "") << "an empty quoted field";
+  EXPECT_EQ(text(reader), "x") << "the last quoted field without line end";
+  EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(FieldReaderQuoted, BlanksInsideQuotesAreKept) {
+  FieldReader reader("  \"  padded  \"  ,next");
+  EXPECT_EQ(text(reader), "  padded  ") << "only the blanks outside the quotes are dropped";
+  EXPECT_EQ(text(reader), "next") << "blanks between the quote and the comma are skipped";
+}
+
+TEST(FieldReaderQuoted, TextAfterTheClosingQuoteIsSkippedToTheSeparator) {
+  FieldReader reader("\"abc\"def,2\r\n\"x\" y\r\n3");
+  EXPECT_EQ(text(reader), "abc") << "the value ends at the closing quote";
+  EXPECT_EQ(got(reader.readInt16()), 2) << "the reader skipped past the comma after the junk";
+  EXPECT_EQ(text(reader), "x");
+  EXPECT_EQ(got(reader.readInt16()), 3) << "the reader skipped past the line end after the junk";
+}
+
+TEST(FieldReaderQuoted, AQuoteInsideAnUnquotedFieldIsText) {
+  FieldReader reader("say \"hi\",x");
+  EXPECT_EQ(text(reader), "say \"hi\"") << "only a leading quote starts quoted text";
+  EXPECT_EQ(text(reader), "x");
+}
+
+TEST(FieldReaderQuoted, AnUnclosedQuoteRunsToTheEndOfTheFile) {
+  FieldReader reader("1,\"never closed, at all\r\n2");
+  EXPECT_EQ(got(reader.readInt16()), 1);
+  EXPECT_EQ(text(reader), "never closed, at all\r\n2") << "the open field takes the rest of the file";
+  EXPECT_EQ(errorOf(reader.readText()), ErrorKind::EndOfFile) << "nothing follows it";
+}
+
+// --- the end of the file -------------------------------------------------
+
+TEST(FieldReaderEnd, ReadingPastTheEndFails) {
+  FieldReader reader("1,2\r\n");
+  EXPECT_FALSE(reader.atEnd()) << "two fields are left";
+  EXPECT_EQ(got(reader.readInt16()), 1);
+  EXPECT_EQ(got(reader.readInt16()), 2);
+  EXPECT_TRUE(reader.atEnd()) << "a file ending in a line end holds no further field";
+  EXPECT_EQ(errorOf(reader.readInt16()), ErrorKind::EndOfFile) << "integer read past the end";
+  EXPECT_EQ(errorOf(reader.readText()), ErrorKind::EndOfFile) << "text read past the end";
+  EXPECT_EQ(errorOf(reader.readBoolean()), ErrorKind::EndOfFile) << "Boolean read past the end";
+  EXPECT_EQ(errorOf(reader.readValue()), ErrorKind::EndOfFile) << "value read past the end";
+}
+
+TEST(FieldReaderEnd, ALastFieldWithoutLineEndIsStillAField) {
+  FieldReader reader("7");
+  EXPECT_EQ(got(reader.readInt16()), 7) << "no final line end needed";
+  EXPECT_EQ(errorOf(reader.readInt16()), ErrorKind::EndOfFile);
+}
+
+TEST(FieldReaderEnd, AFileEndingInACommaHasNoFurtherField) {
+  FieldReader reader("1,");
+  EXPECT_EQ(got(reader.readInt16()), 1);
+  EXPECT_EQ(errorOf(reader.readInt16()), ErrorKind::EndOfFile) << "no empty field after the final comma";
+}
+
+TEST(FieldReaderEnd, AnEmptyFileHasNoField) {
+  FieldReader reader("");
+  EXPECT_TRUE(reader.atEnd());
+  EXPECT_EQ(errorOf(reader.readText()), ErrorKind::EndOfFile) << "the first read of an empty file fails";
+}
+
+TEST(FieldReaderEnd, AFailedReadAtTheEndLeavesTheReaderUsable) {
+  FieldReader reader("");
+  EXPECT_FALSE(reader.readInt16().ok());
+  EXPECT_EQ(errorOf(reader.readInt16()), ErrorKind::EndOfFile) << "the reader keeps failing the same way";
+}
+
+// --- integers ------------------------------------------------------------
+
+TEST(FieldReaderInt16, ReadsDecimalNumbersRoundedHalfToEven) {
+  FieldReader reader("12,-3,+4,2.5,3.5,-2.5,1e2, 8 ,0.5,1.5");
+  EXPECT_EQ(got(reader.readInt16()), 12) << "plain number";
+  EXPECT_EQ(got(reader.readInt16()), -3) << "negative";
+  EXPECT_EQ(got(reader.readInt16()), 4) << "explicit plus";
+  EXPECT_EQ(got(reader.readInt16()), 2) << "2.5 ties to 2";
+  EXPECT_EQ(got(reader.readInt16()), 4) << "3.5 ties to 4";
+  EXPECT_EQ(got(reader.readInt16()), -2) << "-2.5 ties to -2";
+  EXPECT_EQ(got(reader.readInt16()), 100) << "exponent";
+  EXPECT_EQ(got(reader.readInt16()), 8) << "blanks around the number";
+  EXPECT_EQ(got(reader.readInt16()), 0) << "0.5 ties to 0";
+  EXPECT_EQ(got(reader.readInt16()), 2) << "1.5 ties to 2";
+}
+
+TEST(FieldReaderInt16, BooleanWordsEmptyAndQuotedNumbers) {
+  FieldReader reader("#TRUE#,#FALSE#,,\"15\",#true#,\"\"");
+  EXPECT_EQ(got(reader.readInt16()), -1) << "#TRUE# reads as -1";
+  EXPECT_EQ(got(reader.readInt16()), 0) << "#FALSE# reads as 0";
+  EXPECT_EQ(got(reader.readInt16()), 0) << "an empty unquoted field reads as 0";
+  EXPECT_EQ(got(reader.readInt16()), 15) << "a quoted number is accepted";
+  EXPECT_EQ(got(reader.readInt16()), -1) << "the Boolean word in any letter case";
+  EXPECT_EQ(errorOf(reader.readInt16()), ErrorKind::NotANumber) << "an empty quoted text is not a number";
+}
+
+TEST(FieldReaderInt16, FailuresNameTheirCauseAndMoveOn) {
+  FieldReader reader("abc,32768,-32769,32767,-32768,5");
+  const Result<std::int16_t> word = reader.readInt16();
+  ASSERT_FALSE(word.ok());
+  EXPECT_EQ(word.error().kind, ErrorKind::NotANumber) << "a word is not a number";
+  EXPECT_NE(word.error().detail.find("abc"), std::string::npos) << "the message shows the field";
+  EXPECT_EQ(errorOf(reader.readInt16()), ErrorKind::OutOfRange) << "one past the largest";
+  EXPECT_EQ(errorOf(reader.readInt16()), ErrorKind::OutOfRange) << "one below the smallest";
+  EXPECT_EQ(got(reader.readInt16()), 32767) << "the largest fits";
+  EXPECT_EQ(got(reader.readInt16()), -32768) << "the smallest fits";
+  EXPECT_EQ(got(reader.readInt16()), 5) << "failed reads moved past their fields";
+}
+
+// --- Booleans ------------------------------------------------------------
+
+TEST(FieldReaderBoolean, WordsNumbersAndEmpty) {
+  FieldReader reader("#TRUE#,#FALSE#,#True#,#false#,1,0,-1,0.5,,\"#TRUE#\"");
+  EXPECT_TRUE(got(reader.readBoolean())) << "#TRUE#";
+  EXPECT_FALSE(got(reader.readBoolean())) << "#FALSE#";
+  EXPECT_TRUE(got(reader.readBoolean())) << "letter case is ignored for #TRUE#";
+  EXPECT_FALSE(got(reader.readBoolean())) << "letter case is ignored for #FALSE#";
+  EXPECT_TRUE(got(reader.readBoolean())) << "1 is True";
+  EXPECT_FALSE(got(reader.readBoolean())) << "0 is False";
+  EXPECT_TRUE(got(reader.readBoolean())) << "-1 is True";
+  EXPECT_TRUE(got(reader.readBoolean())) << "any number but 0 is True, before rounding";
+  EXPECT_FALSE(got(reader.readBoolean())) << "an empty field is False";
+  EXPECT_TRUE(got(reader.readBoolean())) << "a quoted word counts as the word";
+}
+
+TEST(FieldReaderBoolean, OtherTextFails) {
+  FieldReader reader("yes,True,#TRUE,2");
+  EXPECT_EQ(errorOf(reader.readBoolean()), ErrorKind::NotABoolean) << "yes";
+  EXPECT_EQ(errorOf(reader.readBoolean()), ErrorKind::NotABoolean) << "True without hashes";
+  EXPECT_EQ(errorOf(reader.readBoolean()), ErrorKind::NotABoolean) << "one hash missing";
+  EXPECT_TRUE(got(reader.readBoolean())) << "the reader moved past the failed fields";
+}
+
+// --- values of any kind --------------------------------------------------
+
+TEST(FieldReaderValue, TellsTheKindFromTheField) {
+  FieldReader reader("\"12\",#TRUE#,#false#,12,2.5,,hello,\"\",-1e0");
+  EXPECT_EQ(got(reader.readValue()), FieldValue::text("12")) << "a quoted number is text";
+  EXPECT_EQ(got(reader.readValue()), FieldValue::boolean(true)) << "#TRUE# is a Boolean";
+  EXPECT_EQ(got(reader.readValue()), FieldValue::boolean(false)) << "#false# is a Boolean";
+  EXPECT_EQ(got(reader.readValue()), FieldValue::number(12)) << "a bare number";
+  EXPECT_EQ(got(reader.readValue()), FieldValue::number(2.5)) << "a fraction stays a fraction";
+  EXPECT_EQ(got(reader.readValue()), FieldValue::empty()) << "an empty unquoted field";
+  EXPECT_EQ(got(reader.readValue()), FieldValue::text("hello")) << "a bare word is text";
+  EXPECT_EQ(got(reader.readValue()), FieldValue::text("")) << "an empty quoted field is text";
+  EXPECT_EQ(got(reader.readValue()), FieldValue::number(-1)) << "an exponent form is a number";
+}
+
+TEST(FieldReaderValue, ANumberTooLargeForADoubleStaysText) {
+  FieldReader reader("1e400");
+  const FieldValue value = got(reader.readValue());
+  EXPECT_EQ(value, FieldValue::text("1e400")) << "no infinity in a value; the text is kept";
+  EXPECT_EQ(errorOf(value.toInt16()), ErrorKind::OutOfRange) << "and it is out of range as an integer";
+}
+
+TEST(FieldReaderText, NumbersAndWordsGiveTheirTextAsWritten) {
+  FieldReader reader("2.50,#TRUE#, -0 ");
+  EXPECT_EQ(text(reader), "2.50") << "the number as written, not reformatted";
+  EXPECT_EQ(text(reader), "#TRUE#") << "the word as written";
+  EXPECT_EQ(text(reader), "-0") << "trimmed, but otherwise as written";
+}
+
+TEST(FieldReaderText, ConvertsWindows1252ToUtf8) {
+  FieldReader reader("\"caf\xE9 \x80\",na\xEFve");
+  EXPECT_EQ(text(reader), "caf\xC3\xA9 \xE2\x82\xAC") << "quoted text converted";
+  EXPECT_EQ(text(reader), "na\xC3\xAFve") << "unquoted text converted";
+}
+
+TEST(FieldReaderText, ValuesAreConvertedToo) {
+  FieldReader reader("\"\xE9t\xE9\",\xE9");
+  EXPECT_EQ(got(reader.readValue()), FieldValue::text("\xC3\xA9t\xC3\xA9")) << "quoted value text";
+  EXPECT_EQ(got(reader.readValue()), FieldValue::text("\xC3\xA9")) << "unquoted value text";
+}
+
+// --- opening files -------------------------------------------------------
+
+TEST(FieldReaderOpen, ReadsTheFileThroughTheFileSystem) {
+  fakes::MemoryFileSystem files;
+  files.files["/game/room.txt"] = "\"Hall\",3\r\n";
+  Result<FieldReader> reader = FieldReader::open(files, "/game/room.txt");
+  ASSERT_TRUE(reader.ok()) << "an existing file opens";
+  EXPECT_EQ(got(reader.value().readText()), "Hall");
+  EXPECT_EQ(got(reader.value().readInt16()), 3);
+}
+
+TEST(FieldReaderOpen, MissingAndUnreadableFilesFail) {
+  fakes::MemoryFileSystem files;
+  files.files["/game/locked.txt"] = "1";
+  files.unreadable.push_back("/game/locked.txt");
+  const Result<FieldReader> missing = FieldReader::open(files, "/game/none.txt");
+  ASSERT_FALSE(missing.ok());
+  EXPECT_EQ(missing.error().kind, ErrorKind::NotFound) << "a missing file is NotFound";
+  const Result<FieldReader> locked = FieldReader::open(files, "/game/locked.txt");
+  ASSERT_FALSE(locked.ok());
+  EXPECT_EQ(locked.error().kind, ErrorKind::Unreadable) << "an unreadable file is Unreadable";
+}
+
+TEST(FieldReaderOpen, TwoReadersReadIndependently) {
+  fakes::MemoryFileSystem files;
+  files.files["/game/a.txt"] = "1,2,3";
+  files.files["/game/b.txt"] = "\"x\",\"y\"";
+  Result<FieldReader> opened[] = {FieldReader::open(files, "/game/a.txt"), FieldReader::open(files, "/game/b.txt"),
+                                  FieldReader::open(files, "/game/a.txt")};
+  for (const Result<FieldReader>& reader : opened) ASSERT_TRUE(reader.ok()) << "all three readers open";
+  FieldReader& first = opened[0].value();
+  FieldReader& second = opened[1].value();
+  FieldReader& again = opened[2].value();
+  EXPECT_EQ(got(first.readInt16()), 1);
+  EXPECT_EQ(got(second.readText()), "x") << "the second reader starts at its own beginning";
+  EXPECT_EQ(got(again.readInt16()), 1) << "a second reader of the same file starts at the beginning";
+  EXPECT_EQ(got(first.readInt16()), 2) << "the first reader kept its place";
+  files.files["/game/a.txt"] = "9,9,9";
+  EXPECT_EQ(got(first.readInt16()), 3) << "a reader holds the file as it was when opened";
+  EXPECT_EQ(got(second.readText()), "y");
+}
+
+}  // namespace
+}  // namespace quorlen
