@@ -40,24 +40,12 @@ std::string describe(const std::string& path, const std::error_code& error) {
 
 }  // namespace
 
-DiskFileSystem::DiskFileSystem(std::string programFolder) {
-  std::string folder = normalisePath(programFolder);
-  if (folder.empty() || folder.front() != '/') {
-    std::error_code error;
-    const fs::path absolute = fs::absolute(folder.empty() ? fs::path(".") : fs::path(folder), error);
-    if (!error) folder = normalisePath(absolute.lexically_normal().string());
-  }
-  programFolder_ = std::move(folder);
-}
+DiskFileSystem::DiskFileSystem(std::string programFolder) : programFolder_(std::move(programFolder)) {}
 
 std::string DiskFileSystem::programFolder() const { return programFolder_; }
 
 std::string DiskFileSystem::resolve(const std::string& path) {
-  std::string normalised = normalisePath(path);
-  if (normalised.empty() || normalised.front() != '/') {
-    normalised = programFolder_ == "/" ? "/" + normalised : programFolder_ + "/" + normalised;
-  }
-  return resolveGamePath(normalised, DiskDirectoryProbe{});
+  return resolveGamePath(normalisePath(path), DiskDirectoryProbe{});
 }
 
 Result<std::string> DiskFileSystem::readFile(const std::string& path) {

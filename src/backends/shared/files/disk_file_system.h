@@ -14,8 +14,8 @@ namespace quorlen::backends {
 
 class DiskFileSystem final : public platform::FileSystem {
  public:
-  // `programFolder` is the game folder; a relative one counts from the
-  // current folder.
+  // `programFolder` is the game folder, kept as given; relative paths
+  // count from the current folder.
   explicit DiskFileSystem(std::string programFolder);
 
   [[nodiscard]] std::string programFolder() const override;
