@@ -3,6 +3,9 @@
 # (the script's base name), TMP (a scratch folder for this test).
 file(REMOVE_RECURSE "${TMP}")
 file(MAKE_DIRECTORY "${TMP}")
+if(EXISTS "${DIR}/${SCRIPT}.settings")
+  file(COPY_FILE "${DIR}/${SCRIPT}.settings" "${TMP}/settings.ini")
+endif()
 set(args "")
 if(EXISTS "${DIR}/${SCRIPT}.args")
   file(READ "${DIR}/${SCRIPT}.args" raw)

@@ -124,6 +124,14 @@ ordered_json game(const GameWindow& g) {
   };
 }
 
+// The tiles the paint step drew on the frame display, as [X, Y] in twips.
+ordered_json tiles(const GameWindow& g) {
+  ordered_json list = ordered_json::array();
+  if (!g.window().loaded()) return list;
+  for (const ui::DrawnPicture& d : g.PictureBox().drawing()) list.push_back(ordered_json::array({d.x, d.y}));
+  return list;
+}
+
 ordered_json welcome(const WelcomeWindow& wnd) {
   const ui::Window& w = wnd.window();
   if (!w.loaded()) return nullptr;
@@ -193,6 +201,7 @@ ordered_json dumpState(const Program& p) {
       {"welcome", welcome(p.welcome())},
       {"lists", lists},
       {"stack", stack(g)},
+      {"tiles", tiles(g)},
   };
 }
 
