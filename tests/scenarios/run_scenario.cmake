@@ -1,6 +1,7 @@
 # Runs quorlen-run on one scenario script and compares its transcript with
 # the expected one. Variables: RUNNER, DIR (the scenario folder), SCRIPT
 # (the script's base name), TMP (a scratch folder for this test).
+cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${TMP}")
 file(MAKE_DIRECTORY "${TMP}")
 if(EXISTS "${DIR}/${SCRIPT}.settings")
