@@ -1,0 +1,203 @@
+// The window model: control sets, stacking, hit testing, the dispatch of
+// input to handlers, modal windows and activation.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/window.h"
+#include "platform/window_manager.h"
+#include "support/fake_platform.h"
+
+namespace quorlen::ui {
+namespace {
+
+class WindowModelTest : public ::testing::Test {
+ protected:
+  fakes::RecordingUi host;
+  WindowManager& manager = host.windows();
+  Window game{manager, "Game"};
+  std::vector<std::string> events;
+
+  void SetUp() override {
+    game.onCreate = [this] {
+      Control& display = game.add(ControlKind::PictureBox, "PictureBox");
+      display.move(0, 0, 9600, 7200);
+      game.add(ControlKind::Image, "BackImage", &display).move(0, 0, 9600, 7200);
+      Control& area = game.addSet(ControlKind::Image, "Area", &display);
+      area.onMouseDown = [this](Control& c, const MouseArgs& a) {
+        events.push_back("down " + c.qualifiedName() + " " + std::to_string(static_cast<int>(a.button)));
+      };
+      area.onClick = [this](Control& c) { events.push_back("click " + c.qualifiedName()); };
+      game.add(ControlKind::PictureBox, "CutSceneArea", &display).setVisible(false);
+    };
+    game.show();
+  }
+
+  Control& area(int index, Twips left, Twips top, Twips width, Twips height) {
+    Control& a = game.loadElement("Area", index);
+    a.move(left, top, width, height);
+    a.setVisible(true);
+    return a;
+  }
+  void press(Twips x, Twips y, MouseButton button = MouseButton::Left) {
+    manager.post(PointerDown{game.handle(), std::nullopt, x, y, button});
+    manager.post(PointerUp{game.handle(), x, y, button, std::nullopt});
+    manager.dispatchPending();
+  }
+};
+
+TEST_F(WindowModelTest, ElementsStartFromTheirTemplateAndHidden) {
+  Control& element0 = *game.element("Area", 0);
+  element0.setToolTip("from the template");
+  Control& a = game.loadElement("Area", 3);
+  EXPECT_FALSE(a.visible()) << "a new element is hidden until shown";
+  EXPECT_EQ(a.toolTip(), "from the template") << "a new element copies its template's properties";
+  EXPECT_EQ(a.qualifiedName(), "Area(3)");
+  EXPECT_EQ(game.elementCount("Area"), 2) << "the count includes the template";
+  game.unloadElement("Area", 3);
+  EXPECT_EQ(game.element("Area", 3), nullptr) << "an unloaded element is gone";
+  EXPECT_EQ(game.elementCount("Area"), 1);
+  EXPECT_THROW(game.unloadElement("Area", 0), std::logic_error) << "the template is never unloaded";
+}
+
+TEST_F(WindowModelTest, NativeControlsStackAboveLightweightOnes) {
+  area(1, 0, 0, 100, 100);
+  area(2, 0, 0, 100, 100);
+  std::vector<std::string> names;
+  for (const Control* c : game.find("PictureBox")->children()) names.push_back(c->qualifiedName());
+  EXPECT_EQ(names, (std::vector<std::string>{"BackImage", "Area(0)", "Area(1)", "Area(2)", "CutSceneArea"}))
+      << "new images go on top of the images, below the cut-scene box";
+  game.element("Area", 1)->bringToFront();
+  EXPECT_EQ(game.find("PictureBox")->children()[3]->qualifiedName(), "Area(1)")
+      << "brought to front within its layer";
+}
+
+TEST_F(WindowModelTest, TheTopmostVisibleControlGetsThePress) {
+  area(1, 0, 0, 3000, 3000);
+  area(2, 1500, 1500, 3000, 3000);
+  press(2000, 2000);
+  press(500, 500);
+  EXPECT_EQ(events, (std::vector<std::string>{"down Area(2) 1", "click Area(2)", "down Area(1) 1", "click Area(1)"}))
+      << "where areas overlap the later one gets the press";
+  events.clear();
+  game.element("Area", 2)->setVisible(false);
+  press(2000, 2000);
+  EXPECT_EQ(events.front(), "down Area(1) 1") << "a hidden area takes no press";
+}
+
+TEST_F(WindowModelTest, HitTestGivesTheLocalPosition) {
+  Control& display = *game.find("PictureBox");
+  display.move(2880, 2160, 9600, 7200);
+  area(1, 150, 300, 1500, 1500);
+  HitResult hit = game.hitTest(2880 + 150 + 15, 2160 + 300 + 30);
+  ASSERT_NE(hit.control, nullptr);
+  EXPECT_EQ(hit.control->qualifiedName(), "Area(1)");
+  EXPECT_EQ(hit.x, 15) << "x inside the area";
+  EXPECT_EQ(hit.y, 30) << "y inside the area";
+  EXPECT_EQ(game.hitTest(10, 10).control, nullptr) << "outside the display is the window itself";
+}
+
+TEST_F(WindowModelTest, OnlyTheLeftButtonClicks) {
+  area(1, 0, 0, 3000, 3000);
+  press(100, 100, MouseButton::Right);
+  EXPECT_EQ(events, (std::vector<std::string>{"down Area(1) 2"})) << "a right press is a press, not a click";
+}
+
+TEST_F(WindowModelTest, ADraggedControlIsDroppedOnWhatLiesUnderThePointer) {
+  Control& item = area(1, 0, 0, 500, 500);
+  item.onMouseDown = [](Control& c, const MouseArgs&) { c.beginDrag(); };
+  Control& door = area(2, 3000, 3000, 1000, 1000);
+  std::string dropped;
+  door.onDragDrop = [&dropped](Control& target, Control& source, Twips x, Twips y) {
+    dropped = source.qualifiedName() + " on " + target.qualifiedName() + " at " + std::to_string(x) + "," +
+              std::to_string(y);
+  };
+  manager.post(PointerDown{game.handle(), std::nullopt, 100, 100, MouseButton::Left});
+  manager.post(PointerUp{game.handle(), 3100, 3200, MouseButton::Left, std::nullopt});
+  manager.dispatchPending();
+  EXPECT_EQ(dropped, "Area(1) on Area(2) at 100,200") << "the drop names the source and the local place";
+  EXPECT_EQ(game.dragSource(), nullptr) << "the drag ends with the drop";
+  EXPECT_EQ(events, std::vector<std::string>{}) << "a drag gives no click";
+}
+
+TEST_F(WindowModelTest, AModalWindowHoldsTheInputOfTheOthers) {
+  area(1, 0, 0, 3000, 3000);
+  Window save{manager, "frmSaveGame"};
+  save.onCreate = [] {};
+  save.showModal();
+  EXPECT_EQ(manager.topModal(), &save);
+  press(100, 100);
+  EXPECT_TRUE(events.empty()) << "a window behind a modal window takes no press";
+  save.unload();
+  press(100, 100);
+  EXPECT_EQ(events.front(), "down Area(1) 1") << "after the modal window the game takes presses again";
+}
+
+TEST_F(WindowModelTest, ActivationFollowsTheWindowsShown) {
+  Window welcome{manager, "frmWelcome"};
+  int activations = 0;
+  welcome.onCreate = [] {};
+  welcome.onActivate = [&activations] { ++activations; };
+  welcome.show();
+  EXPECT_EQ(activations, 1) << "shown: active";
+  Window load{manager, "frmLoadGame"};
+  load.onCreate = [] {};
+  load.showModal();
+  load.unload();
+  EXPECT_EQ(activations, 2) << "active again when the modal window over it closes";
+  welcome.hide();
+  game.hide();
+  welcome.show();
+  EXPECT_EQ(activations, 3) << "active again when shown after a game";
+}
+
+TEST_F(WindowModelTest, EnterAndEscPressTheDefaultAndCancelButtons) {
+  Window load{manager, "frmLoadGame"};
+  std::vector<std::string> pressed;
+  load.onCreate = [&] {
+    Control& ok = load.add(ControlKind::Button, "Command2");
+    ok.setDefault(true);
+    ok.onClick = [&pressed](Control&) { pressed.push_back("LOAD"); };
+    Control& cancel = load.add(ControlKind::Button, "Command1");
+    cancel.setCancel(true);
+    cancel.onClick = [&pressed](Control&) { pressed.push_back("Cancel"); };
+    load.add(ControlKind::ListBox, "List1");
+  };
+  load.show();
+  manager.post(KeyPress{load.handle(), load.find("List1")->handle(), kKeyEnter, 0});
+  manager.post(KeyPress{load.handle(), load.find("List1")->handle(), kKeyEscape, 0});
+  manager.dispatchPending();
+  EXPECT_EQ(pressed, (std::vector<std::string>{"LOAD", "Cancel"}));
+}
+
+TEST_F(WindowModelTest, ACheckBoxFlipsBeforeItsClick) {
+  Window welcome{manager, "frmWelcome"};
+  int seen = -1;
+  welcome.onCreate = [&] {
+    Control& box = welcome.add(ControlKind::CheckBox, "chkResolution");
+    box.move(0, 0, 195, 195);
+    box.setValue(1);
+    box.onClick = [&seen](Control& c) { seen = c.value(); };
+  };
+  welcome.show();
+  const Handle box = welcome.find("chkResolution")->handle();
+  manager.post(PointerDown{welcome.handle(), box, 90, 90, MouseButton::Left});
+  manager.post(PointerUp{welcome.handle(), 90, 90, MouseButton::Left, box});
+  manager.dispatchPending();
+  EXPECT_EQ(seen, 0) << "the click handler sees the new value";
+}
+
+TEST_F(WindowModelTest, UnloadedControlsStayUsableUntilTheLoopIsIdle) {
+  Control& a = area(1, 0, 0, 3000, 3000);
+  a.onMouseDown = [this](Control& c, const MouseArgs&) {
+    game.unloadElement("Area", 1);
+    events.push_back("still " + c.qualifiedName());
+  };
+  press(100, 100);
+  EXPECT_EQ(events, std::vector<std::string>{"still Area(1)"}) << "a handler may remove its own control";
+  manager.collectGarbage();
+}
+
+}  // namespace
+}  // namespace quorlen::ui

@@ -1,0 +1,91 @@
+// The variable store and the game variables.
+#include <gtest/gtest.h>
+
+#include "support/game_fixture.h"
+#include "variables/variable_operations.h"
+#include "variables/variables_collection.h"
+
+namespace quorlen {
+namespace {
+
+std::vector<std::string> names(const VariablesCollection& store) {
+  std::vector<std::string> out;
+  for (const auto& m : store) out.push_back(m->Name());
+  return out;
+}
+
+TEST(VariablesCollection, KeepsOrderAndSharesItsMembers) {
+  VariablesCollection store;
+  store.Add("A", 0);
+  store.Add("B", -1);
+  store.Add("C", 32767);
+  ASSERT_TRUE(store.Remove(1).ok());
+  EXPECT_EQ(names(store), (std::vector<std::string>{"B", "C"})) << "later members move down";
+  EXPECT_EQ(store.Item(1).value()->Value(), -1) << "-1 is stored unchanged";
+  store.Item(2).value()->setValue(5);
+  EXPECT_EQ(store.Item(2).value()->Value(), 5) << "writing through Item changes the stored member";
+  EXPECT_FALSE(store.Item(3).ok()) << "a position past Count fails";
+  EXPECT_FALSE(store.Remove(0).ok()) << "position 0 fails";
+  EXPECT_EQ(store.Count(), 2) << "a failed removal leaves the store unchanged";
+  store.Add("B", 1);
+  EXPECT_EQ(store.Count(), 3) << "two members may share a name";
+  store.Empty();
+  EXPECT_EQ(store.Count(), 0);
+}
+
+class GameVariablesTest : public ::testing::Test {
+ protected:
+  fakes::FakeGame game;
+  VariablesCollection vars;
+  const std::string kFailure =
+      "Unable to load variables list. The game may not work properly. Press 'Esc' and then click 'Exit' to quit "
+      "the game.";
+};
+
+TEST_F(GameVariablesTest, LoadsTheDeclaredNamesAtZero) {
+  game.put("/game/Config/Variables", "3\r\n\"A\"\r\n\"B\"\r\n\"C\"\r\n");
+  vars.Add("Old", 1);
+  LoadVariables(game.context, vars);
+  EXPECT_EQ(names(vars), (std::vector<std::string>{"A", "B", "C"})) << "the store is emptied first";
+  EXPECT_EQ(GetVariableValue(vars, "B"), 0);
+  EXPECT_TRUE(game.messages().empty());
+}
+
+TEST_F(GameVariablesTest, AShortFileKeepsTheNamesReadAndSaysSo) {
+  game.put("/game/Config/Variables", "3\r\n\"A\"\r\n\"B\"\r\n");
+  LoadVariables(game.context, vars);
+  EXPECT_EQ(names(vars), (std::vector<std::string>{"A", "B"}));
+  ASSERT_EQ(game.messages().size(), 1u);
+  EXPECT_EQ(game.messages()[0].text, kFailure);
+  EXPECT_EQ(game.messages()[0].title, "Error");
+  EXPECT_EQ(game.messages()[0].icon, ui::MsgBoxIcon::Exclamation);
+}
+
+TEST_F(GameVariablesTest, AMissingFileLeavesNoVariables) {
+  LoadVariables(game.context, vars);
+  EXPECT_EQ(vars.Count(), 0);
+  EXPECT_EQ(game.messages().size(), 1u) << "one message for a missing file";
+  game.put("/game/Config/Variables", "0\r\n");
+  LoadVariables(game.context, vars);
+  EXPECT_EQ(game.messages().size(), 1u) << "a count of 0 is no failure";
+}
+
+TEST_F(GameVariablesTest, ChangesEveryNamesakeAndReadsTheFirst) {
+  vars.Add("Door", 0);
+  vars.Add("door", 0);
+  vars.Add("Door", 0);
+  ChangeVariableValue(vars, "Door", -1);
+  EXPECT_EQ(vars.Item(1).value()->Value(), 1) << "-1 flips 0 to 1";
+  EXPECT_EQ(vars.Item(3).value()->Value(), 1) << "every member of the name changes";
+  EXPECT_EQ(vars.Item(2).value()->Value(), 0) << "names differing in letter case are other variables";
+  ChangeVariableValue(vars, "Door", -1);
+  EXPECT_EQ(GetVariableValue(vars, "Door"), 0) << "flipped back";
+  vars.Item(3).value()->setValue(1);
+  EXPECT_EQ(GetVariableValue(vars, "Door"), 0) << "the first match wins";
+  EXPECT_EQ(GetVariableValue(vars, "Lamp"), -1) << "-1 for a name no variable has";
+  ChangeVariableValue(vars, "Lamp", 1);
+  EXPECT_EQ(vars.Count(), 3) << "an unknown name changes nothing";
+}
+
+}  // namespace
+}  // namespace quorlen
