@@ -1,6 +1,14 @@
 # The Debian packages the project builds with, and a helper that installs
 # the missing ones (and only those).
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev nlohmann-json3-dev)
+# The desktop player: SDL2 with its image, font and mixer libraries, FFmpeg
+# for videos, fontconfig with metric-compatible fonts, a General MIDI sound
+# font, and Xvfb with a window manager for the tests of the input path.
+# fonts-liberation and timgm6mb-soundfont are named because installing
+# without recommended packages would leave them out.
+PLAYER_PACKAGES=(libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev libavformat-dev libavcodec-dev
+                 libswscale-dev libswresample-dev libavutil-dev libfontconfig-dev fonts-liberation
+                 timgm6mb-soundfont xvfb openbox xdotool)
 
 install_missing_packages() {
   local missing=()

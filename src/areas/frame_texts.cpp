@@ -1,20 +1,161 @@
-// The texts of a frame.
+// The texts of a frame: one label for each ".lbl" file in the frame's folder
+// of the areas, created in name order of the files, so that a text whose
+// file sorts later lies above the earlier ones. Nothing is reported: a text
+// file that cannot be read in full still gives a shown text, whose
+// properties not read keep the template's values.
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/field_reader.h"
+#include "common/number_text.h"
 #include "engine/game_window.h"
 #include "startup/program.h"
 
 namespace quorlen {
 
+namespace {
+
+// The highest index of a set's elements (0 when only the template exists).
+int highestIndex(const ui::Window& window, const std::string& set) {
+  const int count = window.elementCount(set);
+  int index = 0;
+  int found = 1;
+  while (found < count && index < std::numeric_limits<int>::max()) {
+    ++index;
+    if (window.element(set, index) != nullptr) ++found;
+  }
+  return index;
+}
+
+// A field as a number, as assigning it to a numeric property converts it:
+// an empty field is 0, a text must read as a number or a Boolean word.
+std::optional<double> numberOf(const FieldValue& value) {
+  switch (value.kind()) {
+    case FieldValue::Kind::Empty: return 0.0;
+    case FieldValue::Kind::Boolean: return value.isTrue() ? -1.0 : 0.0;
+    case FieldValue::Kind::Number:
+    case FieldValue::Kind::Text: {
+      const std::string text = value.asText();
+      if (const std::optional<bool> word = parseBooleanWord(text)) return *word ? -1.0 : 0.0;
+      const std::optional<double> number = parseDecimal(text);
+      if (number && std::isfinite(*number)) return number;
+      return std::nullopt;
+    }
+  }
+  return std::nullopt;
+}
+
+// A number rounded to a whole number (ties to even) that fits 32 bits.
+std::optional<std::int32_t> wholeNumberOf(const FieldValue& value) {
+  const std::optional<double> number = numberOf(value);
+  if (!number) return std::nullopt;
+  const double rounded = std::nearbyint(*number);
+  if (rounded < std::numeric_limits<std::int32_t>::min() || rounded > std::numeric_limits<std::int32_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::int32_t>(rounded);
+}
+
+// A number is true when it is not 0.
+std::optional<bool> flagOf(const FieldValue& value) {
+  const std::optional<double> number = numberOf(value);
+  if (!number) return std::nullopt;
+  return *number != 0.0;
+}
+
+// Reads the next field and, when it converts, hands it to `apply`; false
+// when the field cannot be read or converted.
+template <typename Convert, typename Apply>
+bool setFromNextField(FieldReader& reader, Convert convert, Apply apply) {
+  Result<FieldValue> field = reader.readValue();
+  if (!field) return false;
+  auto converted = convert(field.value());
+  if (!converted) return false;
+  apply(*converted);
+  return true;
+}
+
+std::optional<std::string> textOf(const FieldValue& value) { return value.asText(); }
+
+// A font is named by a text that is not empty.
+std::optional<std::string> fontNameOf(const FieldValue& value) {
+  std::string name = value.asText();
+  if (name.empty()) return std::nullopt;
+  return name;
+}
+
+// A font has a size above 0 points.
+std::optional<double> fontSizeOf(const FieldValue& value) {
+  const std::optional<double> size = numberOf(value);
+  if (!size || *size <= 0.0) return std::nullopt;
+  return size;
+}
+
+// Fields 1 to 10 of a text file, each set on the label as soon as it is
+// read. The first field that cannot be read or converted ends the reading:
+// that property and the later ones keep the template's values.
+void applyTextFile(FieldReader& reader, ui::Control& label) {
+  auto font = [&](auto member) {
+    return [&label, member](auto value) {
+      ui::Font f = label.font();
+      f.*member = value;
+      label.setFont(f);
+    };
+  };
+  if (!setFromNextField(reader, textOf, [&](const std::string& caption) { label.setCaption(caption); })) return;
+  if (!setFromNextField(reader, wholeNumberOf, [&](std::int32_t left) { label.setLeft(left); })) return;
+  if (!setFromNextField(reader, wholeNumberOf, [&](std::int32_t top) { label.setTop(top); })) return;
+  if (!setFromNextField(reader, flagOf, font(&ui::Font::bold))) return;
+  if (!setFromNextField(reader, flagOf, font(&ui::Font::italic))) return;
+  if (!setFromNextField(reader, fontNameOf, font(&ui::Font::name))) return;
+  if (!setFromNextField(reader, fontSizeOf, font(&ui::Font::size))) return;
+  if (!setFromNextField(reader, flagOf, font(&ui::Font::strikethrough))) return;
+  if (!setFromNextField(reader, flagOf, font(&ui::Font::underline))) return;
+  setFromNextField(reader, wholeNumberOf, [&](std::int32_t colour) { label.setForeColor(colour); });
+}
+
+}  // namespace
+
 void GameWindow::ResetFrameTexts() {
-  const int elements = window_.elementCount("Text");
-  for (int i = 1; i < elements; ++i) {
+  const int highest = highestIndex(window_, "Text");
+  for (int i = 1; i <= highest; ++i) {
     if (window_.element("Text", i) != nullptr) window_.unloadElement("Text", i);
   }
 }
 
-void GameWindow::LoadTexts() {}
+void GameWindow::LoadTexts() {
+  const ProgramState& state = program_.state();
+  const std::string folder = state.paths.AreasPath + state.frame.FrameName;
+  ui::Control& list = File1();
+  list.setPath(folder);
+  list.setPattern("*.lbl");
+  list.setItems(program_.platform().files.listFiles(list.path(), list.pattern()));
 
-void GameWindow::Text_MouseDown(int /*Index*/, int Button, int Shift, ui::Twips x, ui::Twips y) {
-  BackImage_MouseDown(Button, Shift, x, y);
+  const std::vector<std::string> names = list.items();
+  for (const std::string& name : names) {
+    const int n = highestIndex(window_, "Text") + 1;
+    ui::Control& label = window_.loadElement("Text", n);
+    label.setVisible(false);
+    label.setAutoSize(true);
+    if (Result<FieldReader> reader = FieldReader::open(program_.platform().files, folder + "/" + name)) {
+      applyTextFile(reader.value(), label);
+    }
+    label.setVisible(true);
+    label.bringToFront();
+  }
+}
+
+void GameWindow::Text_MouseDown(int /*Index*/, int Button, int /*Shift*/, ui::Twips /*x*/, ui::Twips /*y*/) {
+  MovieStopRequest = true;
+  if (PlayingMovieOrNot()) return;
+  if (Button == static_cast<int>(ui::MouseButton::Right)) {
+    toggleMenus();
+    return;
+  }
+  HideMenus();
 }
 
 }  // namespace quorlen

@@ -103,9 +103,15 @@ class GameWindow {
   void armFrameTimer();
   [[nodiscard]] GameContext context();
 
+  // Runs the frame timer's move held back by an area task, once the last
+  // task in progress has returned and only if it stayed in the frame.
+  void runHeldFrameMove(std::int16_t taskResult);
+
   Program& program_;
   ui::Window window_;
   int movieWaits_ = 0;  // video waits in progress
+  int tasksInProgress_ = 0;     // area tasks running (a press or a drop)
+  bool frameMoveHeld_ = false;  // the frame timer fired during a task
 };
 
 }  // namespace quorlen

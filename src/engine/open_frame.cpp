@@ -125,6 +125,12 @@ void GameWindow::armFrameTimer() {
 }
 
 void GameWindow::Timer1_Timer() {
+  // An area task in progress (inside its message box or its video wait)
+  // keeps its frame: the move waits until the task has returned.
+  if (tasksInProgress_ > 0) {
+    frameMoveHeld_ = true;
+    return;
+  }
   const std::string next = program_.state().frame.NextFrame;
   if (!next.empty()) OpenFrame(next);
 }

@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "common/result.h"
 #include "platform/window.h"
+#include "savegames/saved_game_file.h"
 
 namespace quorlen {
 
@@ -27,6 +29,11 @@ class SaveGameWindow {
 
  private:
   void createControls();
+  [[nodiscard]] ui::Control& Text1() const { return *window_.find("Text1"); }
+  // Copies the selected entry's name into Text1; false when none is selected.
+  bool copySelectionToName();
+  // The state of the game window as a saved game holds it.
+  [[nodiscard]] Result<SavedGameContent> currentGame() const;
 
   Program& program_;
   ui::Window window_;

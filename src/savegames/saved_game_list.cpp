@@ -22,4 +22,12 @@ void fillSavedGameList(Program& program, ui::Window& window) {
   }
 }
 
+std::optional<std::string> selectedSavedGame(const ui::Window& window) {
+  const ui::Control* list = window.find("List1");
+  if (list == nullptr) return std::nullopt;
+  const int index = list->listIndex();
+  if (index < 0 || index >= static_cast<int>(list->items().size())) return std::nullopt;
+  return list->items()[static_cast<std::size_t>(index)];
+}
+
 }  // namespace quorlen

@@ -1,0 +1,29 @@
+#include "savegames/saved_game_storage.h"
+
+#include "common/program_state.h"
+#include "platform/file_system.h"
+
+namespace quorlen {
+
+std::string savedGamePath(const GamePaths& paths, const std::string& name) {
+  return paths.GameFolder + name + ".sav";
+}
+
+bool isPlainSavedGameName(std::string_view name) {
+  return name.find_first_of("/\\:") == std::string_view::npos;
+}
+
+std::string pendingSavePath(const std::string& path) { return path + ".new"; }
+
+Result<void> storeSavedGame(platform::FileSystem& files, const std::string& path, std::string_view bytes) {
+  const std::string pending = pendingSavePath(path);
+  Result<void> written = files.writeFile(pending, bytes);
+  if (written) written = files.replaceFile(pending, path);
+  if (!written) {
+    // Whatever part of the pending file reached the disk is of no use.
+    (void)files.removeFile(pending);
+  }
+  return written;
+}
+
+}  // namespace quorlen

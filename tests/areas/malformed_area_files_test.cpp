@@ -1,0 +1,143 @@
+// The broken area and task files of tests/data/malformed/areas: each gives
+// exactly its one message, or none.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "areas/areas_fixture.h"
+
+namespace quorlen::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+struct AreaCase {
+  const char* file;
+  Texts loadMessages;     // from loading the areas
+  Texts passMessages;     // from the visibility pass that follows
+  bool visible;           // the area's flag after the pass
+  std::int16_t lamp = 0;  // the variable Lamp while the files are read
+};
+
+void PrintTo(const AreaCase& c, std::ostream* os) { *os << c.file; }
+
+class MalformedAreaFile : public AreasTest, public ::testing::WithParamInterface<AreaCase> {};
+
+TEST_P(MalformedAreaFile, GivesExactlyItsMessages) {
+  const AreaCase& c = GetParam();
+  game.ChangeVariableValue("Lamp", c.lamp);
+  putArea(1, malformed(c.file));
+  setAreasCount(1);
+  game.LoadAreas();
+  EXPECT_EQ(messageTexts(), c.loadMessages) << "loading the areas";
+  for (const fakes::ShownMessage& m : machine.ui.messages) {
+    EXPECT_EQ(m.title, "Error") << "a load failure is titled Error";
+    EXPECT_EQ(m.icon, ui::MsgBoxIcon::Exclamation);
+  }
+  machine.ui.messages.clear();
+  ASSERT_NE(area(1), nullptr) << "the control exists once its file has opened";
+  game.ShowOrNotShowAreas();
+  EXPECT_EQ(messageTexts(), c.passMessages) << "the visibility pass";
+  for (const fakes::ShownMessage& m : machine.ui.messages) {
+    EXPECT_EQ(m.title, "The Tale") << "a pass failure is titled with the game's title";
+  }
+  EXPECT_EQ(area(1)->visible(), c.visible) << "a failing pass leaves the flag as it was (hidden)";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AreaFiles, MalformedAreaFile,
+    ::testing::Values(AreaCase{"area_empty.dat", {kLoadMessage1}, {kPassMessage}, false},
+                      AreaCase{"area_ends_after_height.dat", {kLoadMessage1}, {kPassMessage}, false},
+                      AreaCase{"area_left_not_a_number.dat", {kLoadMessage1}, {}, true},
+                      AreaCase{"area_width_out_of_range.dat", {kLoadMessage1}, {}, true},
+                      AreaCase{"area_unterminated_quote.dat", {kLoadMessage1}, {kPassMessage}, false},
+                      AreaCase{"area_picture_missing.dat", {kLoadMessage1}, {}, true},
+                      AreaCase{"area_nine_fields.dat", {}, {kPassMessage}, false},
+                      AreaCase{"area_conditional_word.dat", {}, {kPassMessage}, false},
+                      AreaCase{"area_count_a_word.dat", {}, {kPassMessage}, false},
+                      AreaCase{"area_count_b_missing.dat", {}, {kPassMessage}, false},
+                      AreaCase{"area_list_b_short.dat", {}, {kPassMessage}, false},
+                      AreaCase{"area_hidden_before_the_break.dat", {}, {}, false, 1},
+                      AreaCase{"area_negative_count.dat", {}, {}, true}));
+
+TEST_F(AreasTest, AnAreaThatFailsToLoadKeepsWhatWasSetBeforeTheFailure) {
+  putArea(1, malformed("area_ends_after_height.dat"));
+  setAreasCount(1);
+  game.LoadAreas();
+  ASSERT_NE(area(1), nullptr);
+  EXPECT_EQ(area(1)->left(), 30) << "the left was set before the file ended";
+  EXPECT_EQ(area(1)->height(), 840) << "the height was set before the file ended";
+
+  putArea(1, malformed("area_width_out_of_range.dat"));
+  game.ResetFrameAreas();
+  game.LoadAreas();
+  ASSERT_NE(area(1), nullptr);
+  EXPECT_EQ(area(1)->top(), 30) << "the top was set before the width failed";
+  EXPECT_EQ(area(1)->width(), 0) << "the width keeps the template's";
+
+  putArea(1, malformed("area_picture_missing.dat"));
+  game.ResetFrameAreas();
+  game.LoadAreas();
+  ASSERT_NE(area(1), nullptr);
+  EXPECT_TRUE(area(1)->stretch()) << "the stretch flag is set before the picture is loaded";
+  EXPECT_FALSE(area(1)->picture().has_value());
+}
+
+struct TaskCase {
+  const char* file;
+  Texts messages;
+  std::int16_t result;
+  std::int16_t lamp;  // Lamp after the task (it starts at 0)
+};
+
+void PrintTo(const TaskCase& c, std::ostream* os) { *os << c.file; }
+
+class MalformedTaskFile : public AreasTest, public ::testing::WithParamInterface<TaskCase> {};
+
+TEST_P(MalformedTaskFile, GivesExactlyItsMessages) {
+  const TaskCase& c = GetParam();
+  putTask(1, malformed(c.file));
+  EXPECT_EQ(game.MakeAction(1, 0), c.result) << "the task's result";
+  EXPECT_EQ(messageTexts(), c.messages);
+  for (const fakes::ShownMessage& m : machine.ui.messages) {
+    if (m.text != kTaskMessage) continue;
+    EXPECT_EQ(m.title, "Error") << "a task failure is titled Error";
+    EXPECT_EQ(m.icon, ui::MsgBoxIcon::Exclamation);
+  }
+  EXPECT_EQ(game.GetVariableValue("Lamp"), c.lamp) << "a change made before the failure stays";
+  EXPECT_EQ(program.state().frame.FrameName, "Hall") << "no broken task opens a frame";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TaskFiles, MalformedTaskFile,
+    ::testing::Values(TaskCase{"task_empty.dat", {kTaskMessage}, 0, 0},
+                      TaskCase{"task_ends_after_field_11.dat", {kTaskMessage}, 0, 1},
+                      TaskCase{"task_ends_after_field_12.dat", {kTaskMessage}, 0, 1},
+                      TaskCase{"task_field1_not_a_number.dat", {kTaskMessage}, 0, 0},
+                      TaskCase{"task_field1_out_of_range.dat", {kTaskMessage}, 0, 0},
+                      TaskCase{"task_field12_not_a_number.dat", {"Shown", kTaskMessage}, 0, 1},
+                      TaskCase{"task_message_missing_its_quote.dat", {"Hello,#FALSE#,", kTaskMessage}, 0, 0},
+                      TaskCase{"task_optional_fields_broken.dat", {}, 0, 1},
+                      TaskCase{"task_ends_after_field_14.dat", {}, 0, 1},
+                      TaskCase{"task_ends_game_after_field_11.dat", {}, 1, 1}));
+
+TEST_F(AreasTest, AMissingClickTaskFileIsReported) {
+  EXPECT_EQ(game.MakeAction(1, 0), 0);
+  EXPECT_EQ(messageTexts(), Texts{kTaskMessage}) << "every area must have its click task file";
+}
+
+TEST_F(AreasTest, ADropTheAreaHasNoTaskForDoesNothing) {
+  ui::Control& key = game.window().loadElement("PickedObject", 1);
+  key.setTag("Key");
+  EXPECT_EQ(game.MakeAction(1, 1), 0);
+  EXPECT_TRUE(messageTexts().empty()) << "no drop task file is silent";
+
+  put("/game/Areas/Hall/1_Key.drg", malformed("drop_ends_after_field_5.drg"));
+  EXPECT_EQ(game.MakeAction(1, 1), 0);
+  EXPECT_EQ(messageTexts(), Texts{kTaskMessage}) << "a drop task file that opened and ends early is reported";
+  EXPECT_EQ(game.GetVariableValue("Lamp"), 1) << "its variable change stays";
+}
+
+}  // namespace
+}  // namespace quorlen::testing

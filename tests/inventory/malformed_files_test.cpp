@@ -1,0 +1,240 @@
+// The broken files of tests/data/malformed/inventory and /texts, each in its
+// place in a game: exactly the message it should give, or silence.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "inventory/inventory_fixture.h"
+
+namespace quorlen::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+
+const Names kNothing{};
+const ui::Font kTemplateFont{"Arial", 24.0, true, false, false, false};
+
+// --- item files ----------------------------------------------------------------
+
+class MalformedItemFileTest : public GameWindowTest {
+ protected:
+  void pickUpWithItemFile(const std::string& file) {
+    put("/game/Areas/Lamp.obj", malformed("inventory", file));
+    putPicture("/game/Areas/Lamp.bmp");
+    putPicture("/game/Areas/12");
+    game.AddPickedObject("Lamp");
+  }
+};
+
+TEST_F(MalformedItemFileTest, ItemFilesWithoutAUsableIconAddNoSlot) {
+  for (const char* file :
+       {"item_empty.obj", "item_only_blanks.obj", "item_missing_icon.obj", "item_unterminated_quote.obj"}) {
+    machine.ui.messages.clear();
+    pickUpWithItemFile(file);
+    EXPECT_EQ(messageTexts(), Names{"Unable to pick up 'Lamp'."}) << file;
+    EXPECT_EQ(game.ObjectsCount, 0) << file << ": no slot is left behind";
+    EXPECT_EQ(item(1), nullptr) << file;
+  }
+}
+
+TEST_F(MalformedItemFileTest, AnUnquotedIconNameIsPickedUp) {
+  pickUpWithItemFile("item_unquoted_icon.obj");
+  EXPECT_EQ(messageTexts(), kNothing);
+  ASSERT_EQ(game.ObjectsCount, 1);
+  EXPECT_EQ(item(1)->picture()->path, "/game/Areas/Lamp.bmp") << "the field runs to the end of the file";
+}
+
+TEST_F(MalformedItemFileTest, ANumberAsTheIconNameIsItsText) {
+  pickUpWithItemFile("item_number_icon.obj");
+  EXPECT_EQ(messageTexts(), kNothing);
+  ASSERT_EQ(game.ObjectsCount, 1);
+  EXPECT_EQ(item(1)->picture()->path, "/game/Areas/12");
+}
+
+// --- area pick files ---------------------------------------------------------------
+
+class MalformedPickFileTest : public GameWindowTest {
+ protected:
+  void clickAreaWithPickFile(const std::string& file) {
+    put("/game/Areas/Hall/5c.dat", malformed("inventory", file));
+    game.PickOrNotPickObject(5);
+  }
+};
+
+TEST_F(MalformedPickFileTest, BrokenPickFilesGiveNothingSilently) {
+  defineItem("Lamp");
+  for (const char* file : {"pick_empty.dat", "pick_flag_true.dat", "pick_flag_two.dat", "pick_flag_text.dat",
+                           "pick_flag_out_of_range.dat", "pick_no_item.dat"}) {
+    clickAreaWithPickFile(file);
+    EXPECT_EQ(messageTexts(), kNothing) << file;
+    EXPECT_EQ(game.ObjectsCount, 0) << file;
+  }
+}
+
+TEST_F(MalformedPickFileTest, AQuotedOneIsTheNumberOne) {
+  defineItem("Lamp");
+  clickAreaWithPickFile("pick_quoted_one.dat");
+  EXPECT_EQ(tags(), Names{"Lamp"});
+  EXPECT_EQ(messageTexts(), kNothing);
+}
+
+TEST_F(MalformedPickFileTest, AnUnknownItemGivesThePickUpsMessage) {
+  clickAreaWithPickFile("pick_unknown_item.dat");
+  EXPECT_EQ(messageTexts(), Names{"Unable to pick up 'Ghost'."});
+  EXPECT_EQ(game.ObjectsCount, 0);
+}
+
+// --- combination files ---------------------------------------------------------------
+
+class MalformedCombinationFileTest : public GameWindowTest {
+ protected:
+  MalformedCombinationFileTest() {
+    pickUp({"Rope", "Hook", "Lamp"});
+    defineItem("GrapplingHook");
+  }
+  void dropRopeOnHookWith(const std::string& file) {
+    put("/game/Areas/Rope_on_Hook.drg", malformed("inventory", file));
+    drag(*item(1), *item(2));
+  }
+};
+
+TEST_F(MalformedCombinationFileTest, AnEmptyFileIsReportedAndChangesNothing) {
+  dropRopeOnHookWith("combine_empty.drg");
+  EXPECT_EQ(messageTexts(), Names{"Unable to combine items."});
+  EXPECT_EQ(tags(), (Names{"Rope", "Hook", "Lamp"}));
+}
+
+TEST_F(MalformedCombinationFileTest, TwoFieldsRemoveBothItemsAndAreReported) {
+  dropRopeOnHookWith("combine_two_fields.drg");
+  EXPECT_EQ(messageTexts(), Names{"Unable to combine items."});
+  EXPECT_EQ(tags(), Names{"Lamp"}) << "the removals before the failure stay done";
+}
+
+TEST_F(MalformedCombinationFileTest, ThreeFieldsAddNothingAndAreReported) {
+  dropRopeOnHookWith("combine_three_fields.drg");
+  EXPECT_EQ(messageTexts(), Names{"Unable to combine items."});
+  EXPECT_EQ(tags(), (Names{"Rope", "Hook", "Lamp"})) << "the new item's name is missing";
+}
+
+TEST_F(MalformedCombinationFileTest, BooleanWordsAreNotOne) {
+  dropRopeOnHookWith("combine_word_flags.drg");
+  EXPECT_EQ(messageTexts(), kNothing);
+  EXPECT_EQ(tags(), (Names{"Rope", "Hook", "Lamp"}));
+}
+
+TEST_F(MalformedCombinationFileTest, QuotedOnesCount) {
+  dropRopeOnHookWith("combine_quoted_flags.drg");
+  EXPECT_EQ(messageTexts(), kNothing);
+  EXPECT_EQ(tags(), (Names{"Hook", "Lamp", "GrapplingHook"}));
+}
+
+TEST_F(MalformedCombinationFileTest, AWordIsNotOneButTheNextFieldsStillCount) {
+  dropRopeOnHookWith("combine_text_flag.drg");
+  EXPECT_EQ(messageTexts(), kNothing);
+  EXPECT_EQ(tags(), (Names{"Rope", "Lamp"})) << "the target, not moved, goes";
+}
+
+TEST_F(MalformedCombinationFileTest, FieldsAfterTheFourthAreNotRead) {
+  dropRopeOnHookWith("combine_extra_fields.drg");
+  EXPECT_EQ(messageTexts(), kNothing);
+  EXPECT_EQ(tags(), (Names{"Rope", "Hook", "Lamp", "GrapplingHook"}));
+}
+
+// --- text files ---------------------------------------------------------------------
+
+class MalformedTextFileTest : public GameWindowTest {
+ protected:
+  const ui::Control& loadOnly(const std::string& file) {
+    put("/game/Areas/Hall/t.lbl", malformed("texts", file));
+    game.LoadTexts();
+    EXPECT_EQ(messageTexts(), kNothing) << file << ": texts report nothing";
+    EXPECT_EQ(game.window().elementCount("Text"), 2) << file << ": one text";
+    EXPECT_TRUE(text(1)->visible()) << file << ": the text is shown";
+    return *text(1);
+  }
+  [[nodiscard]] const ui::Control& templateText() const { return *text(0); }
+};
+
+TEST_F(MalformedTextFileTest, AnEmptyFileGivesTheTemplatesText) {
+  const ui::Control& t = loadOnly("text_empty.lbl");
+  EXPECT_EQ(t.caption(), "Text");
+  EXPECT_EQ(t.font(), kTemplateFont);
+  EXPECT_EQ(t.left(), templateText().left());
+}
+
+TEST_F(MalformedTextFileTest, ACaptionAloneKeepsTheTemplatesPlaceAndFont) {
+  const ui::Control& t = loadOnly("text_caption_only.lbl");
+  EXPECT_EQ(t.caption(), "Hello");
+  EXPECT_EQ(t.left(), templateText().left());
+  EXPECT_EQ(t.top(), templateText().top());
+  EXPECT_EQ(t.font(), kTemplateFont);
+}
+
+TEST_F(MalformedTextFileTest, ABadLeftEndsTheReading) {
+  const ui::Control& t = loadOnly("text_bad_left.lbl");
+  EXPECT_EQ(t.caption(), "Hi");
+  EXPECT_EQ(t.left(), templateText().left()) << "left is not a number";
+  EXPECT_EQ(t.top(), templateText().top()) << "later fields keep the template's values";
+  EXPECT_EQ(t.font(), kTemplateFont);
+  EXPECT_EQ(t.foreColor(), templateText().foreColor());
+}
+
+TEST_F(MalformedTextFileTest, ABadBoldEndsTheReading) {
+  const ui::Control& t = loadOnly("text_bad_bold.lbl");
+  EXPECT_EQ(t.top(), 30) << "the fields before it are set";
+  EXPECT_EQ(t.font(), kTemplateFont) << "bold and the later fields keep the template's values";
+}
+
+TEST_F(MalformedTextFileTest, ASizeBelowZeroKeepsTheTemplatesSize) {
+  const ui::Control& t = loadOnly("text_bad_size.lbl");
+  EXPECT_EQ(t.font(), (ui::Font{"Courier New", 24.0, false, true, false, false}))
+      << "name and styles before the size are set, the rest are the template's";
+  EXPECT_EQ(t.foreColor(), templateText().foreColor());
+}
+
+TEST_F(MalformedTextFileTest, AnEmptyFontNameKeepsTheTemplatesFont) {
+  const ui::Control& t = loadOnly("text_empty_font_name.lbl");
+  EXPECT_EQ(t.font(), (ui::Font{"Arial", 24.0, true, true, false, false}))
+      << "bold and italic are set; the name, size and later styles are the template's";
+  EXPECT_EQ(t.foreColor(), templateText().foreColor());
+}
+
+TEST_F(MalformedTextFileTest, ABadColourKeepsTheTemplatesColour) {
+  for (const char* file : {"text_bad_colour.lbl", "text_colour_out_of_range.lbl"}) {
+    game.ResetFrameTexts();
+    const ui::Control& t = loadOnly(file);
+    EXPECT_EQ(t.font(), (ui::Font{"Courier New", 12.0, false, true, true, true})) << file;
+    EXPECT_EQ(t.foreColor(), templateText().foreColor()) << file;
+  }
+}
+
+TEST_F(MalformedTextFileTest, AnOpenQuoteTakesTheRestOfTheFile) {
+  const ui::Control& t = loadOnly("text_unterminated_quote.lbl");
+  EXPECT_EQ(t.caption(), "Hi,15,30\r\n");
+  EXPECT_EQ(t.left(), templateText().left());
+}
+
+TEST_F(MalformedTextFileTest, FieldsAfterTheTenthAreIgnored) {
+  const ui::Control& t = loadOnly("text_extra_fields.lbl");
+  EXPECT_EQ(t.caption(), "Hi");
+  EXPECT_EQ(t.foreColor(), ui::rgb(255, 0, 0));
+}
+
+TEST_F(MalformedTextFileTest, ANumberIsACaptionToo) {
+  const ui::Control& t = loadOnly("text_number_caption.lbl");
+  EXPECT_EQ(t.caption(), "42");
+  EXPECT_EQ(t.top(), 30);
+}
+
+TEST_F(MalformedTextFileTest, FractionsAreRoundedOrKept) {
+  const ui::Control& t = loadOnly("text_fractions.lbl");
+  EXPECT_EQ(t.left(), 10) << "10.5 rounds to even";
+  EXPECT_EQ(t.top(), 12) << "11.5 rounds to even";
+  EXPECT_TRUE(t.font().bold) << "0.25 is not 0";
+  EXPECT_EQ(t.font().size, 9.5) << "a font size keeps its fraction";
+  EXPECT_EQ(t.foreColor(), 254) << "254.5 rounds to even";
+}
+
+}  // namespace
+}  // namespace quorlen::testing

@@ -1,0 +1,78 @@
+// The saved-game file: the bytes a save writes, and what reading one applies.
+
+#include "savegames/saved_game_file.h"
+
+#include <gtest/gtest.h>
+
+#include "common/field_reader.h"
+#include "common/result_testing.h"
+#include "savegames/recording_sink.h"
+
+namespace quorlen {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+SavedGameContent hallWithLampAndKey() {
+  SavedGameContent game;
+  game.frame = "Hall";
+  game.variables = {{"DoorOpen", 1}, {"LampLit", 0}};
+  game.disappeared = {{"Kitchen", 2}};
+  game.items = {"Lamp", "Key"};
+  return game;
+}
+
+TEST(SavedGameBytes, EveryFieldOnALineOfItsOwnTextQuotedNumbersBare) {
+  EXPECT_EQ(savedGameBytes(hallWithLampAndKey()),
+            "\"Hall\"\r\n2\r\n\"DoorOpen\"\r\n1\r\n\"LampLit\"\r\n0\r\n1\r\n\"Kitchen\"\r\n2\r\n2\r\n"
+            "\"Lamp\"\r\n\"Key\"\r\n")
+      << "the twelve lines the original player writes for this game";
+}
+
+TEST(SavedGameBytes, AnEmptyGameIsTheFrameAndThreeCountsOfZero) {
+  SavedGameContent game;
+  game.frame = "Hall";
+  EXPECT_EQ(savedGameBytes(game), "\"Hall\"\r\n0\r\n0\r\n0\r\n") << "nothing follows a count of 0";
+}
+
+TEST(SavedGameBytes, TextIsWrittenInWindows1252) {
+  SavedGameContent game;
+  game.frame = "Caf\xC3\xA9";  // UTF-8 inside the program
+  game.items = {"\xE2\x82\xAC coin"};
+  EXPECT_EQ(savedGameBytes(game), "\"Caf\xE9\"\r\n0\r\n0\r\n1\r\n\"\x80 coin\"\r\n")
+      << "one byte per letter, as the editor and the original player read it";
+}
+
+TEST(SavedGameBytes, NegativeValuesAndEmptyNamesStayReadable) {
+  SavedGameContent game;
+  game.frame = "";
+  game.variables = {{"Counter", -3}};
+  game.disappeared = {{"", 0}};
+  EXPECT_EQ(savedGameBytes(game), "\"\"\r\n1\r\n\"Counter\"\r\n-3\r\n1\r\n\"\"\r\n0\r\n0\r\n")
+      << "an empty text is an empty pair of quotes, a negative number keeps its sign";
+}
+
+TEST(SavedGameFile, WhatIsWrittenReadsBackTheSame) {
+  const SavedGameContent game = hallWithLampAndKey();
+  FieldReader reader(savedGameBytes(game));
+  fakes::RecordingSink sink;
+  EXPECT_EQ(got(readSavedGame(reader, sink)), "Hall") << "the frame to open";
+  EXPECT_EQ(sink.calls, (Calls{"variable DoorOpen=1", "variable LampLit=0", "disappeared Kitchen/2", "item Lamp",
+                               "item Key"}))
+      << "every variable, area and item, in file order";
+  EXPECT_TRUE(reader.atEnd()) << "the whole file was read";
+}
+
+TEST(SavedGameFile, TextWithCommasLineEndsAndQuotesSurvivesTheRoundTrip) {
+  SavedGameContent game;
+  game.frame = "Hall, east";
+  game.items = {"Say \"hi\"", "two\r\nlines"};
+  FieldReader reader(savedGameBytes(game));
+  fakes::RecordingSink sink;
+  EXPECT_EQ(got(readSavedGame(reader, sink)), "Hall, east") << "a comma inside quotes belongs to the text";
+  EXPECT_EQ(sink.calls, (Calls{"item Say 'hi'", "item two\r\nlines"}))
+      << "a double quote cannot be written inside a field and becomes a single one; a line end is kept";
+}
+
+}  // namespace
+}  // namespace quorlen
