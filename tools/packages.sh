@@ -9,6 +9,9 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmoc
 PLAYER_PACKAGES=(libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev libavformat-dev libavcodec-dev
                  libswscale-dev libswresample-dev libavutil-dev libfontconfig-dev fonts-liberation
                  timgm6mb-soundfont xvfb openbox xdotool)
+# The tests of the desktop player also make their videos with the ffmpeg
+# program and ask the X server which pointer it shows.
+TEST_PACKAGES=(ffmpeg libx11-dev libxfixes-dev)
 
 install_missing_packages() {
   local missing=()

@@ -1,0 +1,90 @@
+#include "app/player/machines.h"
+
+#if QUORLEN_HAVE_SDL_MEDIA
+#include "backends/sdl/media/sdl_media_devices.h"
+#endif
+
+namespace quorlen::player {
+
+sdl::UiOptions uiOptions(const PlayerOptions& options) {
+  sdl::UiOptions ui;
+  ui.fullscreen = options.fullscreen;
+  ui.scale = options.scale;
+  ui.filter = options.filter;
+  return ui;
+}
+
+DesktopMedia makeDesktopMedia(platform::FileSystem& files) {
+  DesktopMedia media;
+#if QUORLEN_HAVE_SDL_MEDIA
+  auto devices = std::make_unique<sdl::SdlMediaDeviceFactory>(files);
+  media.pump = devices.get();
+  media.factory = std::move(devices);
+#else
+  media.factory = std::make_unique<backends::HeadlessMediaDeviceFactory>(files);
+#endif
+  return media;
+}
+
+DesktopMachine::DesktopMachine(const std::string& gameFolder, const PlayerOptions& options)
+    : files_(gameFolder),
+      settings_(sdl::settingsFilePath().empty() ? std::nullopt : std::optional<std::string>(sdl::settingsFilePath())),
+      display_(sdl::desktopSize, [this] { return ui_.pixelRatio(); }),
+      ui_(files_, display_, clock_, uiOptions(options)),
+      media_(makeDesktopMedia(files_)),
+      interpreter_(*media_.factory),
+      platform_{ui_, interpreter_, display_, settings_, shell_, files_, clock_} {
+  display_.setChangeListener([this] { ui_.displayChanged(); });
+  ui_.setMediaPump(media_.pump);
+}
+
+int TranscribedDisplay::changeMode(int width, int height) {
+  const int result = display_.changeMode(width, height);
+  transcript_.line("display change " + std::to_string(width) + "x" + std::to_string(height) + " -> " +
+                   std::to_string(result));
+  return result;
+}
+
+namespace {
+constexpr int kNoon = 12 * 3600;
+}  // namespace
+
+ScriptedMachine::ScriptedMachine(const std::string& gameFolder, const PlayerOptions& options, std::istream& script,
+                                 std::ostream& transcript)
+    : transcript_(transcript),
+      script_(script),
+      clock_(kNoon),
+      disk_(gameFolder),
+      files_(disk_),
+      devices_(files_),
+      interpreter_(devices_),
+      media_(transcript_, interpreter_),
+      sdlDisplay_(sdl::desktopSize, [this] { return ui_.pixelRatio(); }),
+      display_(transcript_, sdlDisplay_),
+      settings_(transcript_, sdl::settingsFilePath().empty() ? std::nullopt
+                                                             : std::optional<std::string>(sdl::settingsFilePath())),
+      shell_(transcript_),
+      ui_(files_, display_, clock_, uiOptions(options), [this](std::int64_t ms) { clock_.advanceTo(ms); }),
+      platform_{ui_, media_, display_, settings_, shell_, files_, clock_} {
+  sdlDisplay_.setChangeListener([this] { ui_.displayChanged(); });
+}
+
+void ScriptedMachine::drive(ScriptDriver::Hooks hooks) {
+  driver_ = std::make_unique<ScriptDriver>(ui_, script_, transcript_, files_, std::move(hooks));
+  ui_.setObserver(driver_.get());
+}
+
+void ScriptedMachine::endMedia(const std::optional<std::string>& word) {
+  if (!word) {
+    interpreter_.endPlayback(backends::MediaGroup::Audio);
+    interpreter_.endPlayback(backends::MediaGroup::Video);
+  } else if (*word == "audio") {
+    interpreter_.endPlayback(backends::MediaGroup::Audio);
+  } else if (*word == "video") {
+    interpreter_.endPlayback(backends::MediaGroup::Video);
+  } else {
+    (void)interpreter_.endPlayback(*word);
+  }
+}
+
+}  // namespace quorlen::player

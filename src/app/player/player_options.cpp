@@ -1,0 +1,61 @@
+#include "app/player/player_options.h"
+
+namespace quorlen::player {
+
+std::optional<PlayerOptions> parsePlayerOptions(const std::vector<std::string>& arguments, std::ostream& errors) {
+  PlayerOptions o;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& a = arguments[i];
+    auto value = [&]() -> std::optional<std::string> {
+      if (i + 1 >= arguments.size()) return std::nullopt;
+      return arguments[++i];
+    };
+    if (a == "--help") {
+      o.help = true;
+    } else if (a == "--version") {
+      o.version = true;
+    } else if (a == "--window") {
+      o.fullscreen = false;
+    } else if (a == "--fullscreen") {
+      o.fullscreen = true;
+    } else if (a == "--scale") {
+      auto v = value();
+      if (v == "fit") {
+        o.scale = sdl::ScaleMode::Fit;
+      } else if (v == "integer") {
+        o.scale = sdl::ScaleMode::Integer;
+      } else {
+        errors << "quorlen-player: --scale needs fit or integer\n";
+        return std::nullopt;
+      }
+    } else if (a == "--filter") {
+      auto v = value();
+      if (v == "nearest") {
+        o.filter = sdl::Filter::Nearest;
+      } else if (v == "linear") {
+        o.filter = sdl::Filter::Linear;
+      } else {
+        errors << "quorlen-player: --filter needs nearest or linear\n";
+        return std::nullopt;
+      }
+    } else if (a == "--script") {
+      auto v = value();
+      if (!v) {
+        errors << "quorlen-player: --script needs a file\n";
+        return std::nullopt;
+      }
+      o.script = *v;
+    } else if (a.size() > 1 && a[0] == '-') {
+      errors << "quorlen-player: unknown option " << a << "\n";
+      return std::nullopt;
+    } else if (o.gameFolder) {
+      errors << "quorlen-player: one game folder only\n";
+      return std::nullopt;
+    } else {
+      o.gameFolder = a;
+    }
+  }
+  return o;
+}
+
+}  // namespace quorlen::player

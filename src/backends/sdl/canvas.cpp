@@ -1,0 +1,179 @@
+#include "backends/sdl/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorlen::sdl {
+
+namespace {
+constexpr std::size_t kKeptPictures = 96;
+constexpr std::size_t kKeptTexts = 512;
+
+void setColor(SDL_Renderer& r, ui::Color c, Uint8 alpha) {
+  SDL_SetRenderDrawColor(&r, static_cast<Uint8>(c & 0xFF), static_cast<Uint8>((c >> 8) & 0xFF),
+                         static_cast<Uint8>((c >> 16) & 0xFF), alpha);
+}
+
+SDL_ScaleMode scaleMode(Filter f) { return f == Filter::Linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest; }
+}  // namespace
+
+Canvas::Canvas(SDL_Renderer& renderer, PictureStore& pictures, TextRenderer& text, Filter filter)
+    : renderer_(renderer), pictures_(pictures), text_(text), filter_(filter) {
+  SDL_SetRenderDrawBlendMode(&renderer_, SDL_BLENDMODE_BLEND);
+}
+
+void Canvas::setTransform(double scale, int x, int y) {
+  if (scale != scale_) texts_.clear();
+  scale_ = scale > 0 ? scale : 1.0;
+  originX_ = x;
+  originY_ = y;
+}
+
+void Canvas::setFilter(Filter filter) {
+  filter_ = filter;
+  for (auto& [path, texture] : pictureTextures_) SDL_SetTextureScaleMode(texture.get(), scaleMode(filter));
+}
+
+SDL_FRect Canvas::toOutput(const Rect& r) const {
+  const double x0 = std::round(originX_ + r.x * scale_);
+  const double y0 = std::round(originY_ + r.y * scale_);
+  const double x1 = std::round(originX_ + (r.x + r.w) * scale_);
+  const double y1 = std::round(originY_ + (r.y + r.h) * scale_);
+  return SDL_FRect{static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1 - x0),
+                   static_cast<float>(y1 - y0)};
+}
+
+void Canvas::clear(ui::Color color) {
+  SDL_RenderSetClipRect(&renderer_, nullptr);
+  setColor(renderer_, color, 255);
+  SDL_RenderClear(&renderer_);
+  applyClip();
+}
+
+void Canvas::fill(const Rect& r, ui::Color color, Uint8 alpha) {
+  const SDL_FRect out = toOutput(r);
+  setColor(renderer_, color, alpha);
+  SDL_RenderFillRectF(&renderer_, &out);
+}
+
+void Canvas::outline(const Rect& r, ui::Color color, double thickness) {
+  const double t = thickness;
+  fill(Rect{r.x, r.y, r.w, t}, color);
+  fill(Rect{r.x, r.y + r.h - t, r.w, t}, color);
+  fill(Rect{r.x, r.y, t, r.h}, color);
+  fill(Rect{r.x + r.w - t, r.y, t, r.h}, color);
+}
+
+SDL_Texture* Canvas::pictureTexture(const std::string& path) {
+  auto it = pictureTextures_.find(path);
+  if (it != pictureTextures_.end()) return it->second.get();
+  if (pictureTextures_.size() >= kKeptPictures) pictureTextures_.clear();
+  SDL_Surface* surface = pictures_.surface(path);
+  TexturePtr texture(surface != nullptr ? SDL_CreateTextureFromSurface(&renderer_, surface) : nullptr);
+  if (texture) {
+    SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+    SDL_SetTextureScaleMode(texture.get(), scaleMode(filter_));
+  }
+  SDL_Texture* raw = texture.get();
+  pictureTextures_.emplace(path, std::move(texture));
+  return raw;
+}
+
+void Canvas::picture(const std::string& path, const Rect& to) {
+  SDL_Texture* texture = pictureTexture(path);
+  if (texture == nullptr) return;
+  const SDL_FRect out = toOutput(to);
+  SDL_RenderCopyF(&renderer_, texture, nullptr, &out);
+}
+
+void Canvas::pictureAt(const std::string& path, double x, double y) {
+  SDL_Texture* texture = pictureTexture(path);
+  if (texture == nullptr) return;
+  int w = 0;
+  int h = 0;
+  SDL_QueryTexture(texture, nullptr, nullptr, &w, &h);
+  const SDL_FRect out = toOutput(Rect{x, y, static_cast<double>(w), static_cast<double>(h)});
+  SDL_RenderCopyF(&renderer_, texture, nullptr, &out);
+}
+
+void Canvas::text(const ui::Font& font, const std::string& line, ui::Color color, double x, double y) {
+  if (line.empty()) return;
+  const auto key = std::make_tuple(font.name, line, font.size, font.bold, font.italic, font.underline,
+                                   font.strikethrough, color);
+  auto it = texts_.find(key);
+  if (it == texts_.end()) {
+    if (texts_.size() >= kKeptTexts) texts_.clear();
+    SurfacePtr surface = text_.render(font, line, color, scale_);
+    TexturePtr texture(surface ? SDL_CreateTextureFromSurface(&renderer_, surface.get()) : nullptr);
+    if (texture) SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+    it = texts_.emplace(key, std::move(texture)).first;
+  }
+  if (!it->second) return;
+  int w = 0;
+  int h = 0;
+  SDL_QueryTexture(it->second.get(), nullptr, nullptr, &w, &h);
+  const SDL_FRect out{static_cast<float>(std::round(originX_ + x * scale_)),
+                      static_cast<float>(std::round(originY_ + y * scale_)), static_cast<float>(w),
+                      static_cast<float>(h)};
+  SDL_RenderCopyF(&renderer_, it->second.get(), nullptr, &out);
+}
+
+double Canvas::textWidth(const ui::Font& font, const std::string& line) {
+  return text_.lineWidth(font, line, scale_) / scale_;
+}
+
+double Canvas::lineHeight(const ui::Font& font) { return text_.lineHeight(font, scale_) / scale_; }
+
+void Canvas::pixels(std::uint64_t key, int width, int height, const std::uint8_t* rgba, std::uint64_t serial,
+                    const Rect& to) {
+  if (width <= 0 || height <= 0 || rgba == nullptr) return;
+  Video& v = videos_[key];
+  if (!v.texture || v.width != width || v.height != height) {
+    v.texture.reset(SDL_CreateTexture(&renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STREAMING, width, height));
+    if (!v.texture) return;
+    SDL_SetTextureScaleMode(v.texture.get(), scaleMode(filter_));
+    v.width = width;
+    v.height = height;
+    v.serial = serial + 1;
+  }
+  if (v.serial != serial) {
+    SDL_UpdateTexture(v.texture.get(), nullptr, rgba, width * 4);
+    v.serial = serial;
+  }
+  const SDL_FRect out = toOutput(to);
+  SDL_RenderCopyF(&renderer_, v.texture.get(), nullptr, &out);
+}
+
+void Canvas::pushClip(const Rect& r) {
+  const SDL_FRect f = toOutput(r);
+  SDL_Rect clip{static_cast<int>(f.x), static_cast<int>(f.y), static_cast<int>(f.w), static_cast<int>(f.h)};
+  if (!clips_.empty()) {
+    SDL_Rect both{};
+    if (SDL_IntersectRect(&clips_.back(), &clip, &both) == SDL_FALSE) both = SDL_Rect{clip.x, clip.y, 0, 0};
+    clip = both;
+  }
+  clips_.push_back(clip);
+  applyClip();
+}
+
+void Canvas::popClip() {
+  if (!clips_.empty()) clips_.pop_back();
+  applyClip();
+}
+
+void Canvas::applyClip() {
+  if (clips_.empty()) {
+    SDL_RenderSetClipRect(&renderer_, nullptr);
+    return;
+  }
+  const SDL_Rect& c = clips_.back();
+  if (c.w <= 0 || c.h <= 0) {
+    // An empty clip: SDL takes a zero-size rectangle as "no clipping".
+    const SDL_Rect nowhere{-2, -2, 1, 1};
+    SDL_RenderSetClipRect(&renderer_, &nowhere);
+    return;
+  }
+  SDL_RenderSetClipRect(&renderer_, &c);
+}
+
+}  // namespace quorlen::sdl

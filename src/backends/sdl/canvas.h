@@ -1,0 +1,90 @@
+#pragma once
+// Drawing on one SDL renderer in logical pixels: a scale and an origin map
+// them to the output's pixels, so that the same drawing fits a window on a
+// high-density display or the game's virtual screen letterboxed on the real
+// one. Textures of pictures and captions are kept per renderer.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "backends/sdl/picture_store.h"
+#include "backends/sdl/sdl_handles.h"
+#include "backends/sdl/text_renderer.h"
+#include "platform/ui_types.h"
+
+namespace quorlen::sdl {
+
+struct Rect {
+  double x = 0;
+  double y = 0;
+  double w = 0;
+  double h = 0;
+};
+
+enum class Filter { Nearest, Linear };
+
+class Canvas {
+ public:
+  Canvas(SDL_Renderer& renderer, PictureStore& pictures, TextRenderer& text, Filter filter);
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  // Logical (0, 0) lands on output pixel (x, y); one logical pixel is
+  // `scale` output pixels.
+  void setTransform(double scale, int x, int y);
+  [[nodiscard]] double scale() const { return scale_; }
+  void setFilter(Filter filter);
+
+  void clear(ui::Color color);
+  void fill(const Rect& r, ui::Color color, Uint8 alpha = 255);
+  void outline(const Rect& r, ui::Color color, double thickness = 1.0);
+  // A picture by path, stretched into `to`.
+  void picture(const std::string& path, const Rect& to);
+  // A picture at its own size with its top-left corner at (x, y).
+  void pictureAt(const std::string& path, double x, double y);
+  // One line of text with its top-left corner at (x, y), rendered at the
+  // output's own resolution.
+  void text(const ui::Font& font, const std::string& line, ui::Color color, double x, double y);
+  [[nodiscard]] double textWidth(const ui::Font& font, const std::string& line);
+  [[nodiscard]] double lineHeight(const ui::Font& font);
+  // RGBA pixels (a video frame) kept under `key`, uploaded again only when
+  // `serial` changes.
+  void pixels(std::uint64_t key, int width, int height, const std::uint8_t* rgba, std::uint64_t serial,
+              const Rect& to);
+  void forgetPixels(std::uint64_t key) { videos_.erase(key); }
+
+  // Nested clipping in logical pixels; drawing outside the innermost
+  // rectangle is cut off.
+  void pushClip(const Rect& r);
+  void popClip();
+
+  [[nodiscard]] TextRenderer& textRenderer() { return text_; }
+
+ private:
+  [[nodiscard]] SDL_FRect toOutput(const Rect& r) const;
+  [[nodiscard]] SDL_Texture* pictureTexture(const std::string& path);
+  void applyClip();
+
+  SDL_Renderer& renderer_;
+  PictureStore& pictures_;
+  TextRenderer& text_;
+  Filter filter_;
+  double scale_ = 1.0;
+  int originX_ = 0;
+  int originY_ = 0;
+  std::vector<SDL_Rect> clips_;
+  std::map<std::string, TexturePtr> pictureTextures_;
+  std::map<std::tuple<std::string, std::string, double, bool, bool, bool, bool, ui::Color>, TexturePtr> texts_;
+  struct Video {
+    TexturePtr texture;
+    int width = 0;
+    int height = 0;
+    std::uint64_t serial = 0;
+  };
+  std::map<std::uint64_t, Video> videos_;
+};
+
+}  // namespace quorlen::sdl

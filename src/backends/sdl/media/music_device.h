@@ -1,0 +1,54 @@
+#pragma once
+// MIDI music on SDL_mixer's music (its FluidSynth synthesiser), opened as a
+// sequencer. SDL_mixer plays one piece of music at a time: playing this
+// device halts the piece another device played, which then reads stopped
+// where it was.
+//
+// What the synthesiser allows, and so what is approximate:
+// - the length is read from the MIDI file (its last event);
+// - the position is counted by the clock from where playing started;
+// - playing starts at the beginning or goes on where the device stopped
+//   (stop holds the music where it is, and play from there resumes it);
+//   a start anywhere else plays from the beginning, and the position then
+//   counts from 0;
+// - a range that ends before the end of the music ends by the clock.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "backends/sdl/media/audio_output.h"
+#include "backends/sdl/media/playback_device.h"
+
+namespace quorlen::sdl {
+
+class MusicDevice final : public PlaybackDevice, private MusicUser {
+ public:
+  // `midi` is the file the music was loaded from, kept for as long as the
+  // music may read it.
+  MusicDevice(std::shared_ptr<MediaSession> session, AudioOutput& output, std::shared_ptr<Mix_Music> music,
+              std::string midi, std::uint64_t lengthMs);
+  ~MusicDevice() override;
+  MusicDevice(const MusicDevice&) = delete;
+  MusicDevice& operator=(const MusicDevice&) = delete;
+
+  [[nodiscard]] std::uint64_t lengthMs() const override { return lengthMs_; }
+
+ private:
+  [[nodiscard]] backends::MediaResult<std::uint64_t> startOutput(std::uint64_t fromMs, std::uint64_t toMs) override;
+  void pauseOutput() override;
+  void resumeOutput() override;
+  void haltOutput(std::uint64_t atMs) override;
+  [[nodiscard]] bool outputFinished() const override;
+  [[nodiscard]] bool endsByClock() const override { return range().toMs() < lengthMs_; }
+  void musicTakenOver() override;
+
+  AudioOutput& output_;
+  std::string midi_;
+  std::shared_ptr<Mix_Music> music_;
+  std::uint64_t lengthMs_;
+  std::optional<std::uint64_t> heldAtMs_;  // stopped there, SDL_mixer's music paused
+};
+
+}  // namespace quorlen::sdl

@@ -1,0 +1,46 @@
+#include "backends/sdl/media/sound_device.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "backends/shared/media/media_errors.h"
+
+namespace quorlen::sdl {
+
+SoundDevice::SoundDevice(std::shared_ptr<MediaSession> session, AudioOutput& output, ChunkHandle sound)
+    : PlaybackDevice(std::move(session)),
+      output_(output),
+      channel_(output.takeChannel()),
+      sound_(std::move(sound)),
+      lengthMs_(std::uint64_t{sound_->alen} / static_cast<std::uint64_t>(output.format().bytesPerFrame()) * 1000 /
+                static_cast<std::uint64_t>(output.format().frequency)) {}
+
+SoundDevice::~SoundDevice() {
+  // The channel lets go of the part before it is freed.
+  output_.giveBackChannel(channel_);
+}
+
+backends::MediaResult<std::uint64_t> SoundDevice::startOutput(std::uint64_t fromMs, std::uint64_t toMs) {
+  Mix_HaltChannel(channel_);
+  const Uint32 from = offsetOf(fromMs);
+  const Uint32 to = toMs >= lengthMs_ ? sound_->alen : offsetOf(toMs);
+  part_.reset(Mix_QuickLoad_RAW(sound_->abuf + from, to - from));
+  if (!part_ || Mix_PlayChannel(channel_, part_.get(), 0) < 0) return backends::MediaError{backends::kMediaErrHardware};
+  return fromMs;
+}
+
+void SoundDevice::pauseOutput() { Mix_Pause(channel_); }
+
+void SoundDevice::resumeOutput() { Mix_Resume(channel_); }
+
+void SoundDevice::haltOutput(std::uint64_t) { Mix_HaltChannel(channel_); }
+
+bool SoundDevice::outputFinished() const { return Mix_Playing(channel_) == 0; }
+
+Uint32 SoundDevice::offsetOf(std::uint64_t ms) const {
+  const auto frameBytes = static_cast<std::uint64_t>(output_.format().bytesPerFrame());
+  const std::uint64_t frames = ms * static_cast<std::uint64_t>(output_.format().frequency) / 1000;
+  return static_cast<Uint32>(std::min<std::uint64_t>(frames * frameBytes, sound_->alen / frameBytes * frameBytes));
+}
+
+}  // namespace quorlen::sdl

@@ -1,0 +1,392 @@
+// The operating system's input turned into the model's input events.
+#include <algorithm>
+
+#include "backends/sdl/key_codes.h"
+#include "backends/sdl/look.h"
+#include "backends/sdl/sdl_ui.h"
+
+namespace quorlen::sdl {
+
+namespace {
+std::optional<ui::MouseButton> buttonOf(Uint8 button) {
+  switch (button) {
+    case SDL_BUTTON_LEFT: return ui::MouseButton::Left;
+    case SDL_BUTTON_RIGHT: return ui::MouseButton::Right;
+    case SDL_BUTTON_MIDDLE: return ui::MouseButton::Middle;
+    default: return std::nullopt;
+  }
+}
+
+bool takesKeyboard(const ui::Control& c) {
+  switch (c.kind()) {
+    case ui::ControlKind::TextBox:
+    case ui::ControlKind::ListBox:
+    case ui::ControlKind::Button:
+    case ui::ControlKind::CheckBox: return true;
+    default: return false;
+  }
+}
+
+// Drops the last character of a UTF-8 text.
+std::string withoutLastCharacter(std::string text) {
+  if (text.empty()) return text;
+  std::size_t end = text.size() - 1;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  text.erase(end);
+  return text;
+}
+}  // namespace
+
+void SdlUi::post(ui::InputEvent event) {
+  manager_.post(std::move(event));
+  manager_.dispatchPending();
+}
+
+void SdlUi::handleEvent(const SDL_Event& e) {
+  if (e.type == markerEvent_) {
+    if (observer_ != nullptr) observer_->markerReached();
+    return;
+  }
+  switch (e.type) {
+    case SDL_QUIT: endProgram();
+    case SDL_MOUSEBUTTONDOWN: mouseButton(e.button, true); return;
+    case SDL_MOUSEBUTTONUP: mouseButton(e.button, false); return;
+    case SDL_MOUSEMOTION: mouseMotion(e.motion); return;
+    case SDL_MOUSEWHEEL: mouseWheel(e.wheel); return;
+    case SDL_KEYDOWN: keyDown(e.key); return;
+    case SDL_TEXTINPUT: textInput(e.text); return;
+    case SDL_WINDOWEVENT:
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+          if (!boxes_.empty()) {
+            for (Box* b : boxes_) {
+              if (b->own && b->own->id() == e.window.windowID) {
+                if (auto a = escapeAnswer(b->buttons)) b->answer = a;
+              }
+            }
+            return;
+          }
+          if (Host* h = hostBySdlId(e.window.windowID)) post(ui::CloseRequest{h->window->handle()});
+          return;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_RESTORED:
+          if (Host* h = hostBySdlId(e.window.windowID)) {
+            dirty_.insert(h->window);
+          }
+          boxesDirty_ = true;
+          return;
+        case SDL_WINDOWEVENT_LEAVE:
+          pendingTip_.reset();
+          if (shownTip_) {
+            dirty_.insert(shownTip_->window);
+            shownTip_.reset();
+          }
+          hovered_ = 0;
+          return;
+        default: return;
+      }
+    default: return;
+  }
+}
+
+void SdlUi::boxMouse(Box& box, double x, double y, bool down) {
+  std::optional<std::size_t> on;
+  for (std::size_t i = 0; i < box.layout.buttons.size(); ++i) {
+    const Rect& r = box.layout.buttons[i].rect;
+    if (x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h) on = i;
+  }
+  if (down) {
+    box.pressed = on;
+    if (on) box.focused = *on;
+  } else {
+    if (box.pressed && on && *box.pressed == *on) box.answer = box.layout.buttons[*on].answer;
+    box.pressed.reset();
+  }
+  boxesDirty_ = true;
+}
+
+void SdlUi::boxKey(Box& box, SDL_Keycode key) {
+  const std::size_t count = box.layout.buttons.size();
+  switch (key) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+    case SDLK_SPACE: box.answer = box.layout.buttons[box.focused].answer; break;
+    case SDLK_ESCAPE:
+      if (auto a = escapeAnswer(box.buttons)) box.answer = a;
+      break;
+    case SDLK_LEFT: box.focused = (box.focused + count - 1) % count; break;
+    case SDLK_RIGHT:
+    case SDLK_TAB: box.focused = (box.focused + 1) % count; break;
+    default: break;
+  }
+  boxesDirty_ = true;
+}
+
+void SdlUi::mouseButton(const SDL_MouseButtonEvent& e, bool down) {
+  const auto button = buttonOf(e.button);
+  if (!button) return;
+  const Hit hit = hitAt(e.windowID, e.x, e.y);
+  if (!boxes_.empty()) {
+    if (hit.box == boxes_.back()) {
+      if (*button == ui::MouseButton::Left) boxMouse(*hit.box, hit.boxX, hit.boxY, down);
+      return;
+    }
+    // under a message box only a release reaches the windows
+    if (down || hit.window == nullptr) return;
+  }
+  if (hit.window == nullptr) return;
+  ui::Window& window = *hit.window;
+  const ui::Handle handle = window.handle();
+  const ui::HitResult target = window.hitTest(hit.x, hit.y);
+
+  if (!down) {
+    if (menuPressed_) {
+      const ui::Handle entry = *menuPressed_;
+      menuPressed_.reset();
+      for (const MenuSlot& slot : menuLayout(window, text_)) {
+        const Rect& r = slot.rect;
+        if (slot.entry->handle() == entry && px(hit.x) >= r.x && px(hit.x) < r.x + r.w && px(hit.y) < r.h) {
+          post(ui::MenuChoose{entry});
+        }
+      }
+      return;
+    }
+    if (view_.pressedButton != 0) {
+      dirty_.insert(&window);
+      view_.pressedButton = 0;
+    }
+    post(ui::PointerUp{handle, hit.x, hit.y, *button, std::nullopt});
+    if (ui::Window* w = manager_.findWindow(handle)) updatePointer(w, w->hitTest(hit.x, hit.y).control);
+    return;
+  }
+
+  if (!manager_.reachable(window)) return;
+  if (hasMenuBar(window) && px(hit.y) < look::kMenuBarHeight) {
+    for (const MenuSlot& slot : menuLayout(window, text_)) {
+      if (px(hit.x) >= slot.rect.x && px(hit.x) < slot.rect.x + slot.rect.w) menuPressed_ = slot.entry->handle();
+    }
+    return;
+  }
+  pendingTip_.reset();
+  if (shownTip_) {
+    dirty_.insert(shownTip_->window);
+    shownTip_.reset();
+  }
+  ui::Control* control = target.control;
+  if (control != nullptr && control->kind() == ui::ControlKind::ListBox && *button == ui::MouseButton::Left) {
+    const ui::Handle list = control->handle();
+    const double lx = px(target.x);
+    const double ly = px(target.y);
+    if (onScrollBar(*control, lx)) {
+      const int rows = visibleRows(*control);
+      const int top = firstRow(view_, *control);
+      view_.listTop[list] = ly < px(control->height()) / 2 ? top - rows : top + rows;
+      dirty_.insert(&window);
+      return;
+    }
+    const auto row = rowAt(view_, *control, lx, ly);
+    if (e.clicks < 2) post(ui::PointerDown{handle, std::nullopt, hit.x, hit.y, *button});
+    if (row && manager_.findControl(list) != nullptr) post(ui::ListSelect{list, *row, e.clicks >= 2});
+    return;
+  }
+  if (control != nullptr && control->kind() == ui::ControlKind::Button) {
+    view_.pressedButton = control->handle();
+    view_.pressedInside = true;
+    dirty_.insert(&window);
+  }
+  if (e.clicks >= 2 && *button == ui::MouseButton::Left) {
+    post(ui::DoubleClick{handle, std::nullopt, hit.x, hit.y});
+  } else {
+    post(ui::PointerDown{handle, std::nullopt, hit.x, hit.y, *button});
+  }
+  if (ui::Window* w = manager_.findWindow(handle); w != nullptr && w->dragSource() != nullptr) {
+    updatePointer(w, w->dragSource());
+  }
+}
+
+void SdlUi::mouseMotion(const SDL_MouseMotionEvent& e) {
+  if (!boxes_.empty()) {
+    SDL_SetCursor(arrow_.get());
+    return;
+  }
+  const Hit hit = hitAt(e.windowID, e.x, e.y);
+  if (hit.window == nullptr || !manager_.reachable(*hit.window)) {
+    updatePointer(nullptr, nullptr);
+    return;
+  }
+  ui::Window& window = *hit.window;
+  const bool onMenu = hasMenuBar(window) && px(hit.y) < look::kMenuBarHeight;
+  ui::Control* over = onMenu ? nullptr : window.hitTest(hit.x, hit.y).control;
+  if (view_.pressedButton != 0) {
+    const bool inside = over != nullptr && over->handle() == view_.pressedButton;
+    if (inside != view_.pressedInside) {
+      view_.pressedInside = inside;
+      dirty_.insert(&window);
+    }
+  }
+  updatePointer(&window, over);
+  const ui::Handle overHandle = over != nullptr ? over->handle() : 0;
+  if (overHandle != hovered_) {
+    hovered_ = overHandle;
+    hoverSince_ = static_cast<std::int64_t>(SDL_GetTicks64());
+    if (shownTip_) {
+      dirty_.insert(shownTip_->window);
+      shownTip_.reset();
+    }
+    pendingTip_.reset();
+    if (over != nullptr && !over->toolTip().empty() && window.dragSource() == nullptr) {
+      pendingTip_ = ToolTip{&window, over->toolTip(), hit.x, hit.y};
+    }
+  }
+  if (pendingTip_ && static_cast<std::int64_t>(SDL_GetTicks64()) - hoverSince_ >= look::kToolTipDelayMs) {
+    shownTip_ = pendingTip_;
+    pendingTip_.reset();
+    dirty_.insert(shownTip_->window);
+  }
+}
+
+void SdlUi::mouseWheel(const SDL_MouseWheelEvent& e) {
+  if (!boxes_.empty()) return;
+  int x = 0;
+  int y = 0;
+  SDL_GetMouseState(&x, &y);
+  const Hit hit = hitAt(e.windowID, x, y);
+  if (hit.window == nullptr || !manager_.reachable(*hit.window)) return;
+  ui::Control* c = hit.window->hitTest(hit.x, hit.y).control;
+  if (c == nullptr || c->kind() != ui::ControlKind::ListBox) return;
+  view_.listTop[c->handle()] = firstRow(view_, *c) - e.y * 3;
+  dirty_.insert(hit.window);
+}
+
+void SdlUi::updatePointer(ui::Window* window, ui::Control* over) {
+  SDL_Cursor* cursor = arrow_.get();
+  ui::Pointer pointer;
+  std::optional<ui::Picture> dragIcon;
+  if (window != nullptr && window->dragSource() != nullptr) {
+    dragIcon = window->dragSource()->dragIcon();
+  } else if (over != nullptr) {
+    pointer = over->pointer();
+  } else if (window != nullptr) {
+    pointer = window->pointer();
+  }
+  if (dragIcon) {
+    auto& made = cursors_["drag:" + dragIcon->path];
+    if (!made) {
+      if (SDL_Surface* s = pictures_.surface(dragIcon->path)) made.reset(SDL_CreateColorCursor(s, s->w / 2, s->h / 2));
+    }
+    if (made) cursor = made.get();
+  } else if (pointer.kind == ui::Pointer::Kind::Hand) {
+    cursor = hand_.get();
+  } else if (pointer.kind == ui::Pointer::Kind::Custom) {
+    auto& made = cursors_[pointer.path];
+    if (!made) {
+      if (SDL_Surface* s = pictures_.surface(pointer.path)) {
+        made.reset(SDL_CreateColorCursor(s, std::clamp(pointer.hotX, 0, s->w - 1), std::clamp(pointer.hotY, 0, s->h - 1)));
+      }
+    }
+    if (made) cursor = made.get();
+  }
+  if (cursor != nullptr && cursor != currentCursor_) {
+    SDL_SetCursor(cursor);
+    currentCursor_ = cursor;
+  }
+}
+
+void SdlUi::keyDown(const SDL_KeyboardEvent& e) {
+  const SDL_Keycode key = e.keysym.sym;
+  const bool alt = (e.keysym.mod & KMOD_ALT) != 0;
+  if (key == SDLK_F11 || (alt && (key == SDLK_RETURN || key == SDLK_KP_ENTER))) {
+    if (e.repeat != 0) return;
+    if (Host* h = hostBySdlId(e.windowID); h != nullptr && h->screen) {
+      const bool full = !h->surface->fullscreen();
+      h->surface->setFullscreen(full);
+      if (!full) {
+        SDL_Rect bounds{0, 0, 640, 480};
+        SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(h->surface->window())), &bounds);
+        h->surface->resize(bounds.w * 3 / 4, bounds.h * 3 / 4);
+        SDL_SetWindowPosition(h->surface->window(), static_cast<int>(SDL_WINDOWPOS_CENTERED),
+                              static_cast<int>(SDL_WINDOWPOS_CENTERED));
+      }
+      dirty_.insert(h->window);
+    }
+    return;
+  }
+  if (!boxes_.empty()) {
+    if (e.repeat == 0) boxKey(*boxes_.back(), key);
+    return;
+  }
+  ui::Window* window = manager_.activeWindow();
+  if (window == nullptr) return;
+  ui::Control* focus = window->focus();
+  if (focus != nullptr && !manager_.reachable(*focus)) focus = nullptr;
+  if (key == SDLK_TAB) {
+    moveFocus(*window);
+    return;
+  }
+  if (focus != nullptr && focus->kind() == ui::ControlKind::TextBox) {
+    if (key == SDLK_BACKSPACE) {
+      post(ui::TextReplace{focus->handle(), withoutLastCharacter(focus->text())});
+      return;
+    }
+    if (key != SDLK_RETURN && key != SDLK_KP_ENTER && key != SDLK_ESCAPE) return;
+  }
+  if (focus != nullptr && focus->kind() == ui::ControlKind::ListBox) {
+    switch (key) {
+      case SDLK_UP:
+      case SDLK_DOWN:
+      case SDLK_HOME:
+      case SDLK_END:
+      case SDLK_PAGEUP:
+      case SDLK_PAGEDOWN: listKey(*focus, key); return;
+      default: break;
+    }
+  }
+  if (e.repeat != 0) return;
+  auto code = gameKeyCode(key);
+  if (!code) return;
+  if (focus != nullptr && focus->kind() == ui::ControlKind::Button && key == SDLK_SPACE) code = ui::kKeyEnter;
+  post(ui::KeyPress{window->handle(), std::nullopt, *code, gameShiftState(e.keysym.mod)});
+}
+
+void SdlUi::listKey(ui::Control& list, SDL_Keycode key) {
+  const int count = static_cast<int>(list.items().size());
+  if (count == 0) return;
+  const int rows = visibleRows(list);
+  int index = list.listIndex();
+  switch (key) {
+    case SDLK_UP: index = index < 0 ? 0 : index - 1; break;
+    case SDLK_DOWN: index = index + 1; break;
+    case SDLK_HOME: index = 0; break;
+    case SDLK_END: index = count - 1; break;
+    case SDLK_PAGEUP: index = index - rows; break;
+    case SDLK_PAGEDOWN: index = index < 0 ? rows - 1 : index + rows; break;
+    default: return;
+  }
+  index = std::clamp(index, 0, count - 1);
+  view_.listTop[list.handle()] = scrollToShow(list, firstRow(view_, list), index);
+  dirty_.insert(&list.window());
+  if (index != list.listIndex()) post(ui::ListSelect{list.handle(), index, false});
+}
+
+void SdlUi::moveFocus(ui::Window& window) {
+  std::vector<ui::Control*> order;
+  for (ui::Control* c : window.allControls()) {
+    if (takesKeyboard(*c) && manager_.reachable(*c)) order.push_back(c);
+  }
+  if (order.empty()) return;
+  auto it = std::find(order.begin(), order.end(), window.focus());
+  window.setFocus(it == order.end() || it + 1 == order.end() ? order.front() : *(it + 1));
+  dirty_.insert(&window);
+}
+
+void SdlUi::textInput(const SDL_TextInputEvent& e) {
+  if (!boxes_.empty()) return;
+  ui::Window* window = manager_.activeWindow();
+  if (window == nullptr) return;
+  ui::Control* focus = window->focus();
+  if (focus == nullptr || focus->kind() != ui::ControlKind::TextBox || !manager_.reachable(*focus)) return;
+  post(ui::TextReplace{focus->handle(), focus->text() + e.text});
+}
+
+}  // namespace quorlen::sdl

@@ -1,0 +1,237 @@
+#pragma once
+// The desktop window system: the shared window model shown in SDL windows.
+// A model window gets an SDL window of its own, except that while the
+// full-screen game window is shown, modal windows and message boxes are
+// drawn inside it (so that they work in full screen). Drawing happens only
+// when something changed; between events the loop sleeps in SDL.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "backends/sdl/control_geometry.h"
+#include "backends/sdl/media_pump.h"
+#include "backends/sdl/message_box_view.h"
+#include "backends/sdl/picture_store.h"
+#include "backends/sdl/sdl_handles.h"
+#include "backends/sdl/surface.h"
+#include "backends/sdl/text_renderer.h"
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/user_interface.h"
+#include "platform/window.h"
+#include "platform/window_host.h"
+#include "platform/window_manager.h"
+
+namespace quorlen::sdl {
+
+enum class IdlePoint { MainLoop, ModalWindow, MessageBox, WaitEvents };
+
+// A point of an SDL window, in window points, for synthetic mouse events.
+struct ScreenPoint {
+  Uint32 windowId = 0;
+  int x = 0;
+  int y = 0;
+};
+
+// Told what the user sees; the scripted player writes its transcript from it.
+class UiObserver {
+ public:
+  virtual ~UiObserver() = default;
+  virtual void windowShown(const ui::Window& window, bool modal) = 0;
+  virtual void windowHidden(const ui::Window& window) = 0;
+  virtual void windowUnloaded(const ui::Window& window) = 0;
+  virtual void messageBoxClosed(const std::string& text, ui::MsgBoxButtons buttons, ui::MsgBoxIcon icon,
+                                const std::string& title, ui::MsgBoxResult answer) = 0;
+  virtual void programEnded() = 0;
+  // At an idle point, before the loop sleeps. Answers true when it pushed
+  // events, so that the loop does not sleep.
+  virtual bool idle(IdlePoint point) = 0;
+  // A marker event pushed with pushMarker() has come through the queue.
+  virtual void markerReached() = 0;
+};
+
+struct UiOptions {
+  bool fullscreen = true;  // the game window starts in full screen
+  ScaleMode scale = ScaleMode::Fit;
+  Filter filter = Filter::Linear;
+};
+
+class SdlUi final : public ui::UserInterface, public ui::WindowHost {
+ public:
+  // `advanceClock` is set when time is virtual (the scripted player): the
+  // loop then never fires timers by itself, waits move that clock.
+  SdlUi(platform::FileSystem& files, platform::Display& display, platform::Clock& clock, UiOptions options,
+        std::function<void(std::int64_t)> advanceClock = {});
+  ~SdlUi() override;
+  SdlUi(const SdlUi&) = delete;
+  SdlUi& operator=(const SdlUi&) = delete;
+
+  void setObserver(UiObserver* observer) { observer_ = observer; }
+  void setMediaPump(MediaPump* pump) { media_ = pump; }
+
+  // UserInterface.
+  [[nodiscard]] ui::WindowManager& windows() override { return manager_; }
+  void runMainLoop() override;
+  ui::MsgBoxResult messageBox(const std::string& text, ui::MsgBoxButtons buttons, ui::MsgBoxIcon icon,
+                              const std::string& title) override;
+  void doEvents() override;
+  void waitEvents(int timeoutMilliseconds) override;
+  void waitElapsed(int milliseconds) override;
+  [[noreturn]] void endProgram() override;
+  [[nodiscard]] Result<ui::Picture> loadPicture(const std::string& path) override { return pictures_.loadPicture(path); }
+  [[nodiscard]] Result<ui::Pointer> loadCursor(const std::string& path) override { return pictures_.loadCursor(path); }
+
+  // WindowHost.
+  void windowShown(ui::Window& window, bool modal) override;
+  void windowHidden(ui::Window& window) override;
+  void windowUnloaded(ui::Window& window) override;
+  void windowChanged(ui::Window& window) override { dirty_.insert(&window); }
+  void timerChanged(ui::Control& timer) override;
+  void runModalLoop(ui::Window& window) override;
+  [[nodiscard]] ui::Twips frameAllowance() const override;
+  [[nodiscard]] ui::Twips frameWidthAllowance() const override;
+  [[nodiscard]] std::pair<int, int> measureText(const ui::Font& font, const std::string& text) const override;
+
+  // The display's mode changed: the game window's screen is redrawn.
+  void displayChanged();
+  // Output pixels per window point of the window shown last (1 without one).
+  [[nodiscard]] double pixelRatio() const;
+
+  // Virtual time: lets this much time pass, firing the timers as they fall
+  // due (the same order as the scripted runner).
+  void advanceTime(std::int64_t milliseconds);
+  // Runs what is pending and draws what changed, without waiting.
+  void settle();
+
+  // For synthetic input: where a point of a window's inside (twips) is on
+  // screen; where a control can be clicked (a point where it is the topmost
+  // control, nothing when it is covered everywhere); a menu entry; a list
+  // row (scrolled into sight first); a button of the message box showing.
+  [[nodiscard]] std::optional<ScreenPoint> pointOfWindow(const ui::Window& window, ui::Twips x, ui::Twips y);
+  [[nodiscard]] std::optional<ScreenPoint> pointOfControl(const ui::Control& control);
+  [[nodiscard]] std::optional<ScreenPoint> pointOfMenuEntry(const ui::Control& entry);
+  [[nodiscard]] std::optional<ScreenPoint> pointOfListRow(const ui::Control& list, int row);
+  [[nodiscard]] std::optional<ScreenPoint> pointOfAnswer(ui::MsgBoxResult answer);
+  [[nodiscard]] bool messageBoxShowing() const { return !boxes_.empty(); }
+  [[nodiscard]] std::optional<ui::MsgBoxButtons> messageBoxButtonsShowing() const {
+    return boxes_.empty() ? std::nullopt : std::optional<ui::MsgBoxButtons>(boxes_.back()->buttons);
+  }
+  // Pushes an event that comes back through markerReached.
+  void pushMarker();
+
+  // The pixels of a window as drawn now (the message box showing when
+  // `window` is null).
+  [[nodiscard]] SurfacePtr screenshot(const ui::Window* window);
+
+ private:
+  struct Host {
+    ui::Window* window = nullptr;
+    std::unique_ptr<Surface> surface;
+    bool screen = false;  // covers the virtual screen (the game window)
+  };
+  struct Box {
+    MessageBoxLayout layout;
+    ui::MsgBoxIcon icon = ui::MsgBoxIcon::None;
+    std::string title;
+    ui::MsgBoxButtons buttons = ui::MsgBoxButtons::Ok;
+    std::size_t focused = 0;
+    std::optional<std::size_t> pressed;
+    std::optional<ui::MsgBoxResult> answer;
+    std::unique_ptr<Surface> own;  // its own window, or null when drawn on the screen host
+    double x = 0;                  // on the screen host, logical pixels
+    double y = 0;
+  };
+  // Where a point of an SDL window falls.
+  struct Hit {
+    ui::Window* window = nullptr;  // a model window's inside
+    ui::Twips x = 0;
+    ui::Twips y = 0;
+    Box* box = nullptr;  // a message box
+    double boxX = 0;
+    double boxY = 0;
+  };
+
+  // loops
+  void pass(int maxWaitMs, std::optional<IdlePoint> idle);
+  void drainEvents();
+  void handleEvent(const SDL_Event& e);
+  void fireDueTimers();
+  [[nodiscard]] int timeUntilNextWake(int maxWaitMs) const;
+  void render();
+
+  // hosts
+  [[nodiscard]] Host* hostOf(const ui::Window& window);
+  [[nodiscard]] Host* hostBySdlId(Uint32 id);
+  [[nodiscard]] Host* screenHost();
+  void createHost(ui::Window& window);
+  void destroyHost(ui::Window& window);
+  void renderHost(Host& host, bool present);
+  void renderBox(Box& box, bool present);
+  void placeOwnHost(Host& host);
+  [[nodiscard]] std::pair<int, int> logicalSize(const Host& host) const;
+  [[nodiscard]] std::pair<double, double> insideOrigin(const Host& host, const ui::Window& window) const;
+  [[nodiscard]] Hit hitAt(Uint32 sdlWindow, int x, int y);
+  [[nodiscard]] std::optional<ScreenPoint> toScreen(const ui::Window& window, double insideX, double insideY);
+
+  // input
+  void mouseButton(const SDL_MouseButtonEvent& e, bool down);
+  void mouseMotion(const SDL_MouseMotionEvent& e);
+  void mouseWheel(const SDL_MouseWheelEvent& e);
+  void keyDown(const SDL_KeyboardEvent& e);
+  void textInput(const SDL_TextInputEvent& e);
+  void boxMouse(Box& box, double x, double y, bool down);
+  void boxKey(Box& box, SDL_Keycode key);
+  void listKey(ui::Control& list, SDL_Keycode key);
+  void moveFocus(ui::Window& window);
+  void updatePointer(ui::Window* window, ui::Control* over);
+  void post(ui::InputEvent event);
+
+  platform::FileSystem& files_;
+  platform::Display& display_;
+  platform::Clock& clock_;
+  UiOptions options_;
+  std::function<void(std::int64_t)> advanceClock_;
+  SdlSession session_;
+  TextRenderer text_;
+  PictureStore pictures_;
+  ui::WindowManager manager_;
+  UiObserver* observer_ = nullptr;
+  MediaPump* media_ = nullptr;
+  Uint32 markerEvent_ = 0;
+
+  std::map<ui::Window*, Host> hosts_;
+  std::vector<ui::Window*> overlays_;  // modal windows drawn on the screen host, back to front
+  std::vector<Box*> boxes_;            // message boxes, innermost last
+  std::set<ui::Window*> dirty_;
+  bool boxesDirty_ = false;
+  std::map<ui::Handle, std::int64_t> timers_;  // due times
+  std::map<std::uint64_t, std::uint64_t> videoSerials_;
+  std::vector<VideoPicture> videos_;
+  ViewState view_;
+  ui::Window* lastShown_ = nullptr;
+
+  // pointer
+  std::map<std::string, CursorPtr> cursors_;
+  CursorPtr arrow_;
+  CursorPtr hand_;
+  SDL_Cursor* currentCursor_ = nullptr;
+  ui::Handle hovered_ = 0;
+  std::int64_t hoverSince_ = 0;
+  struct ToolTip {
+    ui::Window* window = nullptr;
+    std::string text;
+    ui::Twips x = 0;
+    ui::Twips y = 0;
+  };
+  std::optional<ToolTip> pendingTip_;
+  std::optional<ToolTip> shownTip_;
+  std::optional<ui::Handle> menuPressed_;
+};
+
+}  // namespace quorlen::sdl

@@ -1,0 +1,375 @@
+// The SDL windows that show the model's windows, and drawing them.
+#include <algorithm>
+#include <cmath>
+
+#include "backends/sdl/look.h"
+#include "backends/sdl/sdl_ui.h"
+#include "backends/sdl/window_painter.h"
+
+namespace quorlen::sdl {
+
+namespace {
+int toPixels(ui::Twips t) { return static_cast<int>(t / ui::kTwipsPerPixel); }
+}  // namespace
+
+SdlUi::Host* SdlUi::hostOf(const ui::Window& window) {
+  auto it = hosts_.find(const_cast<ui::Window*>(&window));
+  return it == hosts_.end() ? nullptr : &it->second;
+}
+
+SdlUi::Host* SdlUi::hostBySdlId(Uint32 id) {
+  for (auto& [window, host] : hosts_) {
+    if (host.surface && host.surface->id() == id) return &host;
+  }
+  return nullptr;
+}
+
+SdlUi::Host* SdlUi::screenHost() {
+  for (auto& [window, host] : hosts_) {
+    if (host.screen) return &host;
+  }
+  return nullptr;
+}
+
+std::pair<int, int> SdlUi::logicalSize(const Host& host) const {
+  if (host.screen) return {std::max(1, display_.width()), std::max(1, display_.height())};
+  return {std::max(1, toPixels(host.window->innerWidth())), std::max(1, toPixels(host.window->innerHeight()))};
+}
+
+std::pair<double, double> SdlUi::insideOrigin(const Host& host, const ui::Window& window) const {
+  if (!host.screen) return {0.0, 0.0};
+  if (&window == host.window) return {px(window.left()), px(window.top())};
+  const double frameX = window.framed() ? look::kBorder : 0;
+  const double frameY = window.framed() ? look::kTitleBarHeight : 0;
+  return {px(window.left()) + frameX, px(window.top()) + frameY};
+}
+
+void SdlUi::createHost(ui::Window& window) {
+  if (hosts_.count(&window) != 0) return;
+  Host* screen = screenHost();
+  if (screen != nullptr && window.isModal() && screen->window->state() == ui::Window::State::Shown) {
+    overlays_.erase(std::remove(overlays_.begin(), overlays_.end(), &window), overlays_.end());
+    overlays_.push_back(&window);
+    dirty_.insert(screen->window);
+    return;
+  }
+  int display = 0;
+  if (lastShown_ != nullptr) {
+    if (Host* previous = hostOf(*lastShown_); previous != nullptr && previous->surface) {
+      display = std::max(0, SDL_GetWindowDisplayIndex(previous->surface->window()));
+    }
+  }
+  SDL_Rect bounds{0, 0, 0, 0};
+  SDL_GetDisplayBounds(display, &bounds);
+  Host host;
+  host.window = &window;
+  host.screen = !window.framed();
+  SurfaceSpec spec;
+  spec.title = window.title();
+  if (host.screen) {
+    spec.fullscreen = options_.fullscreen;
+    spec.resizable = true;
+    spec.width = options_.fullscreen ? bounds.w : bounds.w * 3 / 4;
+    spec.height = options_.fullscreen ? bounds.h : bounds.h * 3 / 4;
+    spec.x = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+    spec.y = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+  } else {
+    spec.width = toPixels(window.innerWidth());
+    spec.height = toPixels(window.innerHeight());
+    spec.x = bounds.x + toPixels(window.left()) + look::kBorder;
+    spec.y = bounds.y + toPixels(window.top()) + look::kTitleBarHeight;
+  }
+  host.surface = std::make_unique<Surface>(spec, pictures_, text_, options_.filter);
+  auto& placed = hosts_[&window];
+  placed = std::move(host);
+  if (window.isModal() && lastShown_ != nullptr) {
+    if (Host* owner = hostOf(*lastShown_); owner != nullptr && owner->surface && owner != &placed) {
+      SDL_SetWindowModalFor(placed.surface->window(), owner->surface->window());
+    }
+  }
+  SDL_RaiseWindow(placed.surface->window());
+}
+
+void SdlUi::destroyHost(ui::Window& window) {
+  auto overlay = std::find(overlays_.begin(), overlays_.end(), &window);
+  if (overlay != overlays_.end()) {
+    overlays_.erase(overlay);
+    if (Host* screen = screenHost()) dirty_.insert(screen->window);
+  }
+  auto it = hosts_.find(&window);
+  if (it == hosts_.end()) return;
+  if (it->second.screen) {
+    // windows drawn inside it go with it
+    overlays_.clear();
+  }
+  hosts_.erase(it);
+  if (lastShown_ == &window) lastShown_ = nullptr;
+  for (auto& [other, host] : hosts_) {
+    if (other->state() == ui::Window::State::Shown) lastShown_ = other;
+  }
+}
+
+void SdlUi::placeOwnHost(Host& host) {
+  if (host.screen || !host.surface) return;
+  host.surface->resize(toPixels(host.window->innerWidth()), toPixels(host.window->innerHeight()));
+  SDL_SetWindowTitle(host.surface->window(), host.window->title().c_str());
+}
+
+void SdlUi::render() {
+  // pictures of playing videos: a new frame redraws its window
+  if (media_ != nullptr) {
+    videos_ = media_->visibleVideos();
+    for (const VideoPicture& v : videos_) {
+      auto& serial = videoSerials_[v.parentWindow];
+      if (serial == v.frameSerial) continue;
+      serial = v.frameSerial;
+      if (ui::Control* c = manager_.findControl(v.parentWindow)) dirty_.insert(&c->window());
+    }
+  }
+  if (dirty_.empty() && !boxesDirty_) return;
+  std::set<Host*> toDraw;
+  const std::set<ui::Window*> dirty = std::move(dirty_);
+  dirty_.clear();
+  for (ui::Window* w : dirty) {
+    if (w->state() != ui::Window::State::Shown) continue;
+    manager_.paint(*w);
+    if (Host* h = hostOf(*w)) toDraw.insert(h);
+    if (std::find(overlays_.begin(), overlays_.end(), w) != overlays_.end()) {
+      if (Host* s = screenHost()) toDraw.insert(s);
+    }
+  }
+  if (boxesDirty_) {
+    for (Box* b : boxes_) {
+      if (!b->own) {
+        if (Host* s = screenHost()) toDraw.insert(s);
+      }
+    }
+  }
+  dirty_.clear();  // paint handlers ran: what they drew is not a new change
+  for (Host* h : toDraw) renderHost(*h, true);
+  if (boxesDirty_) {
+    for (Box* b : boxes_) {
+      if (b->own) renderBox(*b, true);
+    }
+  }
+  boxesDirty_ = false;
+}
+
+void SdlUi::renderHost(Host& host, bool present) {
+  placeOwnHost(host);
+  Surface& s = *host.surface;
+  Canvas& canvas = s.canvas();
+  const auto [lw, lh] = logicalSize(host);
+  const ScreenMapping map = s.mapping(lw, lh, host.screen ? options_.scale : ScaleMode::Fit);
+  canvas.setTransform(map.placement().scale, map.placement().x, map.placement().y);
+  canvas.clear(ui::kBlack);
+  WindowPainter painter(canvas, view_, videos_);
+  canvas.pushClip(Rect{0, 0, static_cast<double>(lw), static_cast<double>(lh)});
+  const auto [ox, oy] = insideOrigin(host, *host.window);
+  painter.paintInside(*host.window, ox, oy);
+  if (host.screen) {
+    for (ui::Window* o : overlays_) {
+      if (o->state() != ui::Window::State::Shown) continue;
+      if (o->framed()) {
+        painter.paintFramed(*o, px(o->left()), px(o->top()));
+      } else {
+        painter.paintInside(*o, px(o->left()), px(o->top()));
+      }
+    }
+  }
+  if (shownTip_ && (shownTip_->window == host.window ||
+                    std::find(overlays_.begin(), overlays_.end(), shownTip_->window) != overlays_.end())) {
+    const auto [tx, ty] = insideOrigin(host, *shownTip_->window);
+    const double w = canvas.textWidth(look::kControlFont, shownTip_->text) + 8;
+    const double h = canvas.lineHeight(look::kControlFont) + 4;
+    double x = std::min(tx + px(shownTip_->x), lw - w - 1);
+    double y = ty + px(shownTip_->y) + 20;
+    if (y + h > lh) y = ty + px(shownTip_->y) - h - 4;
+    canvas.fill(Rect{x, y, w, h}, look::kToolTipBack);
+    canvas.outline(Rect{x, y, w, h}, look::kText);
+    canvas.text(look::kControlFont, shownTip_->text, look::kText, x + 4, y + 2);
+  }
+  if (host.screen) {
+    for (Box* b : boxes_) {
+      if (!b->own) {
+        canvas.fill(Rect{b->x + 4, b->y + 4, b->layout.width, b->layout.height}, ui::kBlack, 90);
+        paintMessageBox(canvas, b->layout, b->icon, b->title, b->x, b->y, b->focused, b->pressed);
+      }
+    }
+  }
+  canvas.popClip();
+  if (present) s.present();
+}
+
+void SdlUi::renderBox(Box& box, bool present) {
+  if (!box.own) return;
+  Surface& s = *box.own;
+  const ScreenMapping map =
+      s.mapping(static_cast<int>(box.layout.width), static_cast<int>(box.layout.height), ScaleMode::Fit);
+  s.canvas().setTransform(map.placement().scale, map.placement().x, map.placement().y);
+  s.canvas().clear(ui::kWhite);
+  paintMessageBox(s.canvas(), box.layout, box.icon, box.title, 0, 0, box.focused, box.pressed);
+  if (present) s.present();
+}
+
+SurfacePtr SdlUi::screenshot(const ui::Window* window) {
+  settle();
+  if (window == nullptr) {
+    if (boxes_.empty()) return nullptr;
+    Box& box = *boxes_.back();
+    if (box.own) {
+      renderBox(box, false);
+      SurfacePtr shot = box.own->readPixels();
+      box.own->present();
+      return shot;
+    }
+    Host* screen = screenHost();
+    if (screen == nullptr) return nullptr;
+    renderHost(*screen, false);
+    SurfacePtr shot = screen->surface->readPixels();
+    screen->surface->present();
+    return shot;
+  }
+  Host* host = hostOf(*window);
+  if (host == nullptr) host = screenHost();
+  if (host == nullptr) return nullptr;
+  manager_.paint(*host->window);
+  renderHost(*host, false);
+  SurfacePtr shot = host->surface->readPixels();
+  host->surface->present();
+  return shot;
+}
+
+// --- points for synthetic input ----------------------------------------
+
+std::optional<ScreenPoint> SdlUi::toScreen(const ui::Window& window, double insideX, double insideY) {
+  Host* host = hostOf(window);
+  if (host == nullptr && std::find(overlays_.begin(), overlays_.end(), &window) != overlays_.end()) host = screenHost();
+  if (host == nullptr || !host->surface) return std::nullopt;
+  const auto [lw, lh] = logicalSize(*host);
+  const ScreenMapping map = host->surface->mapping(lw, lh, host->screen ? options_.scale : ScaleMode::Fit);
+  const auto [ox, oy] = insideOrigin(*host, window);
+  const auto [wx, wy] = map.toWindow(ox + insideX, oy + insideY);
+  return ScreenPoint{host->surface->id(), wx, wy};
+}
+
+std::optional<ScreenPoint> SdlUi::pointOfWindow(const ui::Window& window, ui::Twips x, ui::Twips y) {
+  return toScreen(window, px(x) + 0.5, px(y) + 0.5);
+}
+
+std::optional<ScreenPoint> SdlUi::pointOfControl(const ui::Control& control) {
+  const ui::Window& window = control.window();
+  const auto [ox, oy] = window.originOf(control);
+  const bool menu = hasMenuBar(window);
+  // the middle first, then a grid over the control
+  std::vector<std::pair<double, double>> tries{{0.5, 0.5}};
+  for (int i = 1; i < 8; ++i) {
+    for (int j = 1; j < 8; ++j) tries.emplace_back(i / 8.0, j / 8.0);
+  }
+  for (const auto& [fx, fy] : tries) {
+    const ui::Twips x = ox + static_cast<ui::Twips>(control.width() * fx);
+    const ui::Twips y = oy + static_cast<ui::Twips>(control.height() * fy);
+    if (menu && px(y) < look::kMenuBarHeight + 1) continue;
+    if (x < 0 || y < 0 || x >= window.innerWidth() || y >= window.innerHeight()) continue;
+    // the point must survive the trip through window points
+    auto point = pointOfWindow(window, x, y);
+    if (!point) return std::nullopt;
+    const Hit hit = hitAt(point->windowId, point->x, point->y);
+    if (hit.window != &window || hit.box != nullptr) continue;
+    if (window.hitTest(hit.x, hit.y).control == &control) return point;
+  }
+  return std::nullopt;
+}
+
+std::optional<ScreenPoint> SdlUi::pointOfMenuEntry(const ui::Control& entry) {
+  for (const MenuSlot& slot : menuLayout(entry.window(), text_)) {
+    if (slot.entry == &entry) return toScreen(entry.window(), slot.rect.x + slot.rect.w / 2, slot.rect.h / 2);
+  }
+  return std::nullopt;
+}
+
+std::optional<ScreenPoint> SdlUi::pointOfListRow(const ui::Control& list, int row) {
+  if (row < 0 || row >= static_cast<int>(list.items().size())) return std::nullopt;
+  const int top = scrollToShow(list, firstRow(view_, list), row);
+  if (top != firstRow(view_, list)) {
+    view_.listTop[list.handle()] = top;
+    dirty_.insert(&list.window());
+  }
+  const auto [ox, oy] = list.window().originOf(list);
+  const double y = px(oy) + 2 + (row - top) * look::kListRowHeight + look::kListRowHeight / 2.0;
+  return toScreen(list.window(), px(ox) + std::min(20.0, px(list.width()) / 2), y);
+}
+
+std::optional<ScreenPoint> SdlUi::pointOfAnswer(ui::MsgBoxResult answer) {
+  if (boxes_.empty()) return std::nullopt;
+  Box& box = *boxes_.back();
+  for (const MessageBoxButton& b : box.layout.buttons) {
+    if (b.answer != answer) continue;
+    const double cx = b.rect.x + b.rect.w / 2;
+    const double cy = b.rect.y + b.rect.h / 2;
+    if (box.own) {
+      const ScreenMapping map = box.own->mapping(static_cast<int>(box.layout.width),
+                                                 static_cast<int>(box.layout.height), ScaleMode::Fit);
+      const auto [wx, wy] = map.toWindow(cx, cy);
+      return ScreenPoint{box.own->id(), wx, wy};
+    }
+    Host* screen = screenHost();
+    if (screen == nullptr) return std::nullopt;
+    const auto [lw, lh] = logicalSize(*screen);
+    const ScreenMapping map = screen->surface->mapping(lw, lh, options_.scale);
+    const auto [wx, wy] = map.toWindow(box.x + cx, box.y + cy);
+    return ScreenPoint{screen->surface->id(), wx, wy};
+  }
+  return std::nullopt;
+}
+
+SdlUi::Hit SdlUi::hitAt(Uint32 sdlWindow, int x, int y) {
+  Hit hit;
+  for (auto it = boxes_.rbegin(); it != boxes_.rend(); ++it) {
+    Box& b = **it;
+    if (b.own && b.own->id() == sdlWindow) {
+      const ScreenMapping map =
+          b.own->mapping(static_cast<int>(b.layout.width), static_cast<int>(b.layout.height), ScaleMode::Fit);
+      const auto [lx, ly] = map.toLogical(x, y);
+      hit.box = &b;
+      hit.boxX = lx;
+      hit.boxY = ly;
+      return hit;
+    }
+  }
+  Host* host = hostBySdlId(sdlWindow);
+  if (host == nullptr) return hit;
+  const auto [lw, lh] = logicalSize(*host);
+  const ScreenMapping map = host->surface->mapping(lw, lh, host->screen ? options_.scale : ScaleMode::Fit);
+  const auto [lx, ly] = map.toLogical(x, y);
+  if (host->screen) {
+    for (auto it = boxes_.rbegin(); it != boxes_.rend(); ++it) {
+      Box& b = **it;
+      if (!b.own) {
+        hit.box = &b;
+        hit.boxX = lx - b.x;
+        hit.boxY = ly - b.y;
+        return hit;
+      }
+    }
+    for (auto it = overlays_.rbegin(); it != overlays_.rend(); ++it) {
+      ui::Window* o = *it;
+      if (o->state() != ui::Window::State::Shown) continue;
+      const double left = px(o->left());
+      const double top = px(o->top());
+      if (lx < left || ly < top || lx >= left + px(o->width()) || ly >= top + px(o->height())) continue;
+      const auto [ix, iy] = insideOrigin(*host, *o);
+      hit.window = o;
+      hit.x = static_cast<ui::Twips>(std::floor((lx - ix) * ui::kTwipsPerPixel));
+      hit.y = static_cast<ui::Twips>(std::floor((ly - iy) * ui::kTwipsPerPixel));
+      return hit;
+    }
+  }
+  const auto [ox, oy] = insideOrigin(*host, *host->window);
+  hit.window = host->window;
+  hit.x = static_cast<ui::Twips>(std::floor((lx - ox) * ui::kTwipsPerPixel));
+  hit.y = static_cast<ui::Twips>(std::floor((ly - oy) * ui::kTwipsPerPixel));
+  return hit;
+}
+
+}  // namespace quorlen::sdl

@@ -1,0 +1,48 @@
+#pragma once
+// Captions drawn with SDL_ttf: fonts by the game's font record (name,
+// points at 96 dots per inch, bold, italic, underline, strikethrough) at a
+// drawing scale, measured and rendered line by line.
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "backends/sdl/font_resolver.h"
+#include "backends/sdl/sdl_handles.h"
+#include "platform/ui_types.h"
+
+namespace quorlen::sdl {
+
+// Splits a caption at its line ends (CR LF, LF or CR).
+[[nodiscard]] std::vector<std::string> splitLines(const std::string& text);
+
+class TextRenderer {
+ public:
+  TextRenderer() = default;
+  TextRenderer(const TextRenderer&) = delete;
+  TextRenderer& operator=(const TextRenderer&) = delete;
+
+  // The font's pixel size (its em) at a scale: points x 96 / 72 x scale.
+  [[nodiscard]] static int pixelSize(const ui::Font& font, double scale);
+
+  // Null when no font file can be found or opened.
+  [[nodiscard]] TTF_Font* font(const ui::Font& font, double scale);
+  [[nodiscard]] int lineHeight(const ui::Font& font, double scale);
+  [[nodiscard]] int lineWidth(const ui::Font& font, const std::string& line, double scale);
+  // The size of a caption: its widest line by its lines' height.
+  [[nodiscard]] std::pair<int, int> measure(const ui::Font& font, const std::string& text, double scale);
+  // The caption's lines broken at blanks so that each fits `width` pixels
+  // (a word longer than the width stands alone on its line).
+  [[nodiscard]] std::vector<std::string> wrap(const ui::Font& font, const std::string& text, int width, double scale);
+  // One line in a colour, on a transparent background; null for an empty
+  // line or without a font.
+  [[nodiscard]] SurfacePtr render(const ui::Font& font, const std::string& line, ui::Color color, double scale);
+
+ private:
+  FontResolver resolver_;
+  std::map<std::tuple<std::string, int, int, int>, FontPtr> fonts_;
+};
+
+}  // namespace quorlen::sdl

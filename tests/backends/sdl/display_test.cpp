@@ -1,0 +1,44 @@
+#include "backends/sdl/sdl_display.h"
+
+#include <gtest/gtest.h>
+
+namespace quorlen::sdl {
+namespace {
+
+struct DisplayTest : ::testing::Test {
+  double ratio = 1.0;
+  int changes = 0;
+  SdlDisplay display{[] { return std::make_pair(1024, 768); }, [this] { return ratio; }};
+  void SetUp() override {
+    display.setChangeListener([this] { ++changes; });
+  }
+};
+
+TEST_F(DisplayTest, SwitchTo640x480IsVirtual) {
+  EXPECT_EQ(display.width(), 1024) << "the real desktop before the switch";
+  EXPECT_EQ(display.changeMode(640, 480), 0) << "the switch is accepted";
+  EXPECT_EQ(display.width(), 640) << "the game now sees a 640 x 480 desktop";
+  EXPECT_EQ(display.height(), 480);
+  EXPECT_TRUE(display.switched());
+  EXPECT_EQ(changes, 1) << "the game window is told to draw the new screen";
+  EXPECT_EQ(display.changeMode(1024, 768), 0) << "switching back is accepted";
+  EXPECT_EQ(display.width(), 1024) << "the real desktop again";
+  EXPECT_FALSE(display.switched());
+}
+
+TEST_F(DisplayTest, ModesLargerThanTheDisplayAreRefused) {
+  const int result = display.changeMode(1600, 1200);
+  EXPECT_NE(result, 0) << "the program shows its 'mode not supported' message";
+  EXPECT_NE(result, 1);
+  EXPECT_EQ(display.width(), 1024) << "the display stays as it was";
+  EXPECT_EQ(changes, 0);
+}
+
+TEST_F(DisplayTest, SystemFontFollowsTheDisplayScale) {
+  EXPECT_EQ(display.systemFontCellHeight(), 16) << "small fonts at 100 %";
+  ratio = 1.25;
+  EXPECT_EQ(display.systemFontCellHeight(), 20) << "large fonts at 125 %: the warning shows";
+}
+
+}  // namespace
+}  // namespace quorlen::sdl

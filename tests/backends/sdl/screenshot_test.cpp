@@ -1,0 +1,139 @@
+// Screenshots of the desktop backend's drawing of the sample game (a
+// colour, a stretched and a tiled frame, areas, texts, the inventory, the
+// menu bar, a message box and the virtual 640 x 480 screen), compared with
+// reference pictures.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "offscreen_machine.h"
+#include "screenshot_check.h"
+#include "sdl_test_session.h"
+#include "startup/program.h"
+
+namespace quorlen::sdl {
+namespace {
+
+const std::string kSampleGame = std::string(QUORLEN_SOURCE_DIR) + "/games/sample";
+
+using testing::crop;
+using testing::expectLooksLike;
+using testing::halve;
+
+class Screenshots : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::useOffscreenDriver(); }
+
+  void press(ui::Control& c, ui::MouseButton button = ui::MouseButton::Left) {
+    ui::WindowManager& m = machine->ui().windows();
+    auto [x, y] = c.window().originOf(c);
+    m.post(ui::PointerDown{c.window().handle(), c.handle(), x + c.width() / 2, y + c.height() / 2, button});
+    m.post(ui::PointerUp{c.window().handle(), x + c.width() / 2, y + c.height() / 2, button, c.handle()});
+    m.dispatchPending();
+  }
+
+  std::unique_ptr<testing::OffscreenMachine> machine;
+};
+
+TEST_F(Screenshots, WelcomeWindowAndAGame) {
+  machine = std::make_unique<testing::OffscreenMachine>(kSampleGame);
+  Program program(machine->platform());
+  program.start();
+  SdlUi& ui = machine->ui();
+  ui::Window& welcome = program.welcome().window();
+
+  SurfacePtr shot = ui.screenshot(&welcome);
+  expectLooksLike(shot.get(), "welcome");
+
+  // the load window, shown modally over the welcome window
+  machine->hook.onIdle = [&](IdlePoint point) {
+    if (point != IdlePoint::ModalWindow) return false;
+    SurfacePtr load = ui.screenshot(&program.loadGame().window());
+    expectLooksLike(load.get(), "load-window");
+    program.loadGame().window().unload();
+    return true;
+  };
+  press(*welcome.find("Image6"));
+  machine->hook.onIdle = {};
+
+  // a new game: the garden, a stretched picture with areas and texts
+  welcome.find("chkResolution")->setValue(0);
+  press(*welcome.find("Image5"));
+  ui::Window& game = program.game().window();
+  ASSERT_EQ(game.state(), ui::Window::State::Shown);
+  const ui::Control& display = program.game().PictureBox();
+  const SDL_Rect frame{display.left() / 15, display.top() / 15, display.width() / 15, display.height() / 15};
+  shot = ui.screenshot(&game);
+  ASSERT_NE(shot, nullptr);
+  expectLooksLike(halve(*shot, frame).get(), "frame-picture");
+
+  // the key: its task shows a message over the full-screen game
+  machine->hook.onIdle = [&](IdlePoint point) {
+    if (point != IdlePoint::MessageBox) return false;
+    SurfacePtr box = ui.screenshot(nullptr);
+    if (!box) {
+      ADD_FAILURE() << "the message box can be captured";
+      return true;
+    }
+    const SDL_Rect middle{box->w / 2 - 200, box->h / 2 - 80, 400, 160};
+    expectLooksLike(crop(*box, middle).get(), "message-box");
+    testing::pushKey(SDLK_RETURN);
+    return true;
+  };
+  press(*game.element("Area", 2));
+  machine->hook.onIdle = {};
+  ASSERT_EQ(program.game().ObjectsCount, 1) << "the key was picked up";
+  EXPECT_FALSE(game.element("Area", 2)->visible()) << "the key's area has disappeared";
+  shot = ui.screenshot(&game);
+  expectLooksLike(halve(*shot, frame).get(), "frame-inventory");
+
+  // the menu bar and the hall, a colour frame
+  press(*game.element("Area", 1));
+  ASSERT_EQ(program.state().frame.FrameName, "Hall");
+  press(*game.element("Area", 2), ui::MouseButton::Right);
+  ASSERT_TRUE(program.game().mnuExit().visible());
+  shot = ui.screenshot(&game);
+  expectLooksLike(halve(*shot, SDL_Rect{0, 0, shot->w, frame.y + frame.h}).get(), "frame-colour-menu");
+
+  // the key on the trapdoor: the tiled cellar
+  machine->hook.onIdle = [&](IdlePoint point) {
+    if (point == IdlePoint::MessageBox) testing::pushKey(SDLK_RETURN);
+    return point == IdlePoint::MessageBox;
+  };
+  ui::Control& key = *game.element("PickedObject", 1);
+  ui::Control& trapdoor = *game.element("Area", 1);
+  auto [kx, ky] = game.originOf(key);
+  auto [tx, ty] = game.originOf(trapdoor);
+  ui.windows().post(ui::PointerDown{game.handle(), key.handle(), kx + 15, ky + 15, ui::MouseButton::Left});
+  ui.windows().post(ui::PointerUp{game.handle(), tx + 30, ty + 30, ui::MouseButton::Left, trapdoor.handle()});
+  ui.windows().dispatchPending();
+  machine->hook.onIdle = {};
+  ASSERT_EQ(program.state().frame.FrameName, "Cellar");
+  shot = ui.screenshot(&game);
+  expectLooksLike(halve(*shot, frame).get(), "frame-tiled");
+}
+
+TEST_F(Screenshots, VirtualSwitchShows640x480ScaledWithBars) {
+  machine = std::make_unique<testing::OffscreenMachine>(kSampleGame);
+  Program program(machine->platform());
+  program.start();
+  const int realWidth = machine->platform().display.width();
+  const int realHeight = machine->platform().display.height();
+  if (realWidth == 640 && realHeight == 480) GTEST_SKIP() << "the offscreen desktop is already 640 x 480";
+  ui::Window& welcome = program.welcome().window();
+  welcome.find("chkResolution")->setValue(1);
+  press(*welcome.find("Image5"));
+  EXPECT_EQ(machine->platform().display.width(), 640) << "the game sees a 640 x 480 desktop";
+  SurfacePtr shot = machine->ui().screenshot(&program.game().window());
+  ASSERT_NE(shot, nullptr);
+  EXPECT_EQ(shot->w, realWidth) << "the real display mode is unchanged";
+  expectLooksLike(halve(*shot, SDL_Rect{0, 0, shot->w, shot->h}).get(), "virtual-640x480");
+  press(*program.game().window().element("Area", 1), ui::MouseButton::Right);
+  machine->ui().windows().post(ui::MenuChoose{program.game().mnuExit().handle()});
+  machine->ui().windows().dispatchPending();
+  EXPECT_EQ(machine->platform().display.width(), realWidth) << "leaving the game restores the desktop";
+}
+
+}  // namespace
+}  // namespace quorlen::sdl

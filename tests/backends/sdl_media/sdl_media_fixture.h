@@ -1,0 +1,68 @@
+#pragma once
+// The desktop devices behind the shared interpreter, over the disk file
+// system of a scratch game folder, playing into SDL's disk audio driver: what
+// the devices played can be read back as samples once the output closes.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "backends/sdl/media/sdl_media_devices.h"
+#include "backends/shared/files/disk_file_system.h"
+#include "backends/shared/media/media_command_interpreter.h"
+
+namespace quorlen::testing {
+
+// A mono 16-bit PCM wave of a sine tone.
+[[nodiscard]] std::string sineWave(int sampleRate, int milliseconds, double frequency, double amplitude = 0.5);
+// The bytes of a file of tests/data/malformed/sdl_media.
+[[nodiscard]] std::string malformedFile(const std::string& name);
+// A MIDI file playing `notes` quarter notes of piano at 120 bpm (500 ms each).
+[[nodiscard]] std::string pianoMidi(int notes);
+
+class SdlMediaTest : public ::testing::Test {
+ protected:
+  SdlMediaTest();
+  ~SdlMediaTest() override;
+
+  // Opens and closes a short sound: the audio output is open from then on
+  // (and has chosen its MIDI sound fonts).
+  void openTheOutput();
+  // Writes `bytes` to `relative` inside the game folder; answers its path.
+  std::string addFile(const std::string& relative, const std::string& bytes);
+
+  platform::MediaReply send(std::string_view command) { return media->sendString(command, 255); }
+  // The reply of a command that has to succeed.
+  std::string ask(std::string_view command);
+  std::string modeOf(std::string_view alias) { return ask("Status " + std::string(alias) + " mode"); }
+  std::uint64_t numberOf(std::string_view command) { return std::stoull(ask(command)); }
+
+  // Runs the event loop's part (update, then a short sleep) until `alias`
+  // no longer plays or `limit` has passed; answers the time it took.
+  std::chrono::milliseconds runWhilePlaying(std::string_view alias,
+                                            std::chrono::milliseconds limit = std::chrono::seconds(10));
+  // Runs the event loop's part for `span`.
+  void runFor(std::chrono::milliseconds span);
+
+  // Closes everything, which closes the audio output, and answers the
+  // samples it wrote (16-bit, interleaved stereo, 44100 a second).
+  std::vector<std::int16_t> closeAndReadOutput();
+  // The loudest stretch of 50 ms of `samples`, as a root mean square.
+  [[nodiscard]] static double loudestRms(const std::vector<std::int16_t>& samples);
+  // How long `samples` are louder than `rms`, counted in stretches of 10 ms.
+  [[nodiscard]] static int loudMilliseconds(const std::vector<std::int16_t>& samples, double rms);
+
+  std::filesystem::path folder;
+  std::filesystem::path outputFile;
+  std::unique_ptr<backends::DiskFileSystem> files;
+  std::unique_ptr<sdl::SdlMediaDeviceFactory> factory;
+  std::unique_ptr<backends::MediaCommandInterpreter> media;
+};
+
+}  // namespace quorlen::testing

@@ -1,0 +1,66 @@
+// What opening answers for files that are missing, unreadable or not media
+// at all: the numbers the headless devices answer too.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "backends/sdl_media/sdl_media_fixture.h"
+#include "backends/shared/media/media_errors.h"
+
+namespace quorlen::testing {
+namespace {
+
+using SdlMediaOpenTest = SdlMediaTest;
+
+TEST_F(SdlMediaOpenTest, MissingFilesAreNotFound) {
+  const std::string missing = folder.string() + "/Frames/nothing";
+  EXPECT_EQ(send("Open \"" + missing + ".wav\" ALIAS wav7 TYPE Waveaudio wait").code,
+            backends::kMediaErrFileNotFound);
+  EXPECT_EQ(send("Open \"" + missing + ".mid\" ALIAS mid7 TYPE Sequencer wait").code,
+            backends::kMediaErrFileNotFound);
+  EXPECT_EQ(send("Open \"" + missing + ".avi\" ALIAS 23 TYPE AviVideo wait parent 4097 style child").code,
+            backends::kMediaErrFileNotFound);
+  EXPECT_TRUE(media->openDevices().empty()) << "a failed open left a device";
+}
+
+TEST_F(SdlMediaOpenTest, AFolderInPlaceOfASoundCannotBeRead) {
+  std::filesystem::create_directories(folder / "Areas" / "door.wav");
+  EXPECT_EQ(send("Open \"" + (folder / "Areas" / "door.wav").string() + "\" ALIAS wav7 TYPE Waveaudio wait").code,
+            backends::kMediaErrFileRead);
+}
+
+struct MalformedFile {
+  const char* name;
+  const char* type;
+};
+
+class SdlMalformedMediaTest : public SdlMediaTest, public ::testing::WithParamInterface<MalformedFile> {};
+
+TEST_P(SdlMalformedMediaTest, IsRefusedAsInvalid) {
+  const std::string path = addFile(std::string("Frames/") + GetParam().name, malformedFile(GetParam().name));
+  ASSERT_GT(std::filesystem::file_size(path), 0U) << "test file missing";
+  std::string command = "Open \"" + path + "\" ALIAS x1 TYPE " + GetParam().type + " wait";
+  if (std::string(GetParam().type) == "AviVideo") command += " parent 4097 style child";
+  EXPECT_EQ(send(command).code, backends::kMediaErrInvalidFile) << GetParam().name;
+  EXPECT_TRUE(media->openDevices().empty()) << "a refused file left a device";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SdlMalformedMediaTest,
+    ::testing::Values(MalformedFile{"text.wav", "Waveaudio"}, MalformedFile{"cut-in-format.wav", "Waveaudio"},
+                      MalformedFile{"no-data-chunk.wav", "Waveaudio"},
+                      MalformedFile{"unknown-encoding.wav", "Waveaudio"}, MalformedFile{"text.wav", "Sequencer"},
+                      MalformedFile{"text.mid", "Sequencer"}, MalformedFile{"empty-rmid.rmi", "Sequencer"},
+                      MalformedFile{"text.avi", "AviVideo"}, MalformedFile{"no-streams.avi", "AviVideo"},
+                      MalformedFile{"text.wav", "AviVideo"}),
+    [](const ::testing::TestParamInfo<MalformedFile>& param) {
+      std::string name = std::string(param.param.type) + "_" + param.param.name;
+      for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+      }
+      return name;
+    });
+
+}  // namespace
+}  // namespace quorlen::testing

@@ -1,0 +1,221 @@
+// Videos through FFmpeg, in the codecs of the era, with a sound track:
+// every frame decoded in step with the clock, the picture handed to the
+// display, the sound mixed in, and the mode the game's video wait polls.
+// The videos are made with the ffmpeg program; without it the tests skip.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+
+#include "backends/sdl/media/video_device.h"
+#include "backends/sdl_media/sdl_media_fixture.h"
+#include "backends/shared/media/media_errors.h"
+
+namespace quorlen::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Codec {
+  const char* name;
+  const char* options;  // for the ffmpeg program
+};
+
+class SdlVideoTest : public SdlMediaTest {
+ protected:
+  // A video of 160 x 120, 10 frames a second, one second long, with a tone
+  // in PCM as its sound track (or none); answers its path.
+  std::string makeVideo(const std::string& relative, const Codec& codec, bool withSound = true) {
+    const std::string program = QUORLEN_FFMPEG_PROGRAM;
+    if (program.empty()) return {};
+    const std::string path = (folder / relative).string();
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::string command = "\"" + program + "\" -nostdin -hide_banner -loglevel error -y " +
+                          "-f lavfi -i testsrc=size=160x120:rate=10 ";
+    if (withSound) command += "-f lavfi -i sine=frequency=440:sample_rate=22050 -c:a pcm_s16le -ac 1 ";
+    command += std::string("-t 1 ") + codec.options + " \"" + path + "\"";
+    if (std::system(command.c_str()) != 0) return {};
+    return path;
+  }
+
+  // Opens `path` the way the game opens a video in a control whose window
+  // is 4097, and plays it.
+  void openAndPlay(const std::string& path, const std::string& alias = "23") {
+    ASSERT_EQ(send("Open \"" + path + "\" ALIAS " + alias + " TYPE AviVideo wait parent 4097 style child").code, 0);
+    ASSERT_EQ(send("play " + alias).code, 0);
+  }
+
+  [[nodiscard]] const sdl::VideoDevice& device(const std::string& alias) {
+    return dynamic_cast<const sdl::VideoDevice&>(*media->find(alias));
+  }
+};
+
+// The share of a frame's pixels that are not dark.
+double litShare(const sdl::VideoFrameView& view) {
+  int lit = 0;
+  for (int i = 0; i < view.width * view.height; ++i) lit += view.rgba[4 * i] + view.rgba[4 * i + 1] > 100 ? 1 : 0;
+  return static_cast<double>(lit) / (view.width * view.height);
+}
+
+class SdlVideoCodecTest : public SdlVideoTest, public ::testing::WithParamInterface<Codec> {};
+
+TEST_P(SdlVideoCodecTest, PlaysToItsEndWithEveryFrameAndItsSound) {
+  const std::string path = makeVideo("Frames/intro.avi", GetParam());
+  if (path.empty()) GTEST_SKIP() << "no ffmpeg program to make the video with";
+
+  ASSERT_EQ(send("Open \"" + path + "\" ALIAS 23 TYPE AviVideo wait parent 4097 style child").code, 0);
+  EXPECT_EQ(ask("Status 23 length"), "1000") << "ten frames at ten a second";
+  EXPECT_TRUE(factory->visibleVideos().empty()) << "a video shows nothing before it plays";
+  ASSERT_EQ(send("play 23").code, 0);
+  EXPECT_EQ(ask("Status 23 mode"), "playing");
+  EXPECT_TRUE(device("23").hasSound()) << "the sound track was not found";
+
+  const auto took = runWhilePlaying("23");
+  EXPECT_EQ(ask("Status 23 mode"), "stopped") << "the video wait ends on this";
+  EXPECT_GE(took, 900ms) << "the video ran faster than its frame rate";
+  EXPECT_LT(took, 3000ms) << "the end of the video was not noticed";
+  EXPECT_EQ(device("23").framesDecoded(), 10U) << "frames lost or invented";
+  EXPECT_EQ(ask("Status 23 position"), "1000");
+
+  const std::vector<sdl::VideoFrameView> shown = factory->visibleVideos();
+  ASSERT_EQ(shown.size(), 1U) << "the last frame stays after the end, until the video closes";
+  EXPECT_EQ(shown[0].parentWindow, 4097U) << "drawn in the window the game named";
+  EXPECT_EQ(shown[0].width, 160);
+  EXPECT_EQ(shown[0].height, 120);
+  ASSERT_NE(shown[0].rgba, nullptr);
+  EXPECT_GT(litShare(shown[0]), 0.25) << "the picture is (nearly) black";
+  EXPECT_EQ(shown[0].rgba[3], 255) << "the picture is opaque";
+
+  ASSERT_EQ(send("Stop 23").code, 0);
+  ASSERT_EQ(send("Close 23").code, 0);
+  EXPECT_TRUE(factory->visibleVideos().empty()) << "a closed video stays on the display";
+  const std::vector<std::int16_t> samples = closeAndReadOutput();
+  EXPECT_GT(loudestRms(samples), 1000.0) << "the sound track did not reach the output";
+  EXPECT_NEAR(loudMilliseconds(samples, 1000.0), 1000, 100) << "the sound track played once, whole";
+}
+
+INSTANTIATE_TEST_SUITE_P(OldCodecs, SdlVideoCodecTest,
+                         ::testing::Values(Codec{"Cinepak", "-c:v cinepak"}, Codec{"MicrosoftVideo1", "-c:v msvideo1"},
+                                           Codec{"MotionJpeg", "-c:v mjpeg -q:v 4"},
+                                           Codec{"Palette8Uncompressed", "-c:v rawvideo -pix_fmt pal8"},
+                                           Codec{"Uncompressed24", "-c:v rawvideo -pix_fmt bgr24"}),
+                         [](const ::testing::TestParamInfo<Codec>& param) { return std::string(param.param.name); });
+
+constexpr Codec kCinepak{"Cinepak", "-c:v cinepak"};
+
+TEST_F(SdlVideoTest, FramesFollowTheClock) {
+  const std::string path = makeVideo("Frames/intro.avi", kCinepak);
+  if (path.empty()) GTEST_SKIP() << "no ffmpeg program to make the video with";
+  openAndPlay(path);
+  const std::uint64_t first = factory->visibleVideos().at(0).frameSerial;
+  runFor(450ms);
+  const std::uint64_t decoded = device("23").framesDecoded();
+  EXPECT_GE(decoded, 3U) << "frames came late";
+  EXPECT_LE(decoded, 8U) << "frames came early";
+  EXPECT_NE(factory->visibleVideos().at(0).frameSerial, first) << "the display was not told of new frames";
+
+  const std::optional<int> wake = factory->nextWakeMilliseconds();
+  ASSERT_TRUE(wake.has_value()) << "a playing video needs the loop again";
+  EXPECT_LE(*wake, 100) << "the loop would sleep past the next frame";
+  ASSERT_EQ(send("Stop 23").code, 0);
+  EXPECT_FALSE(factory->nextWakeMilliseconds().has_value()) << "a stopped video keeps waking the loop";
+}
+
+TEST_F(SdlVideoTest, PauseHoldsThePicture) {
+  const std::string path = makeVideo("Frames/intro.avi", kCinepak);
+  if (path.empty()) GTEST_SKIP() << "no ffmpeg program to make the video with";
+  openAndPlay(path);
+  runFor(200ms);
+  ASSERT_EQ(send("Pause 23").code, 0);
+  EXPECT_EQ(ask("Status 23 mode"), "paused");
+  const std::uint64_t serial = factory->visibleVideos().at(0).frameSerial;
+  const std::uint64_t position = numberOf("Status 23 position");
+  runFor(300ms);
+  EXPECT_EQ(factory->visibleVideos().at(0).frameSerial, serial) << "the picture moved while paused";
+  EXPECT_EQ(numberOf("Status 23 position"), position);
+  ASSERT_EQ(send("Resume 23").code, 0);
+  const auto took = runWhilePlaying("23");
+  EXPECT_GE(took + std::chrono::milliseconds(position), 800ms) << "the time paused was played over";
+  EXPECT_EQ(device("23").framesDecoded(), 10U);
+}
+
+TEST_F(SdlVideoTest, PlaysFromAPositionToTheEnd) {
+  const std::string path = makeVideo("Frames/intro.avi", kCinepak);
+  if (path.empty()) GTEST_SKIP() << "no ffmpeg program to make the video with";
+  ASSERT_EQ(send("Open \"" + path + "\" ALIAS 23 TYPE AviVideo wait parent 4097 style child").code, 0);
+  ASSERT_EQ(send("play 23 from 600").code, 0);
+  const auto took = runWhilePlaying("23");
+  EXPECT_LT(took, 800ms) << "played from the start";
+  EXPECT_GE(took, 300ms);
+  EXPECT_EQ(ask("Status 23 position"), "1000");
+}
+
+TEST_F(SdlVideoTest, PalettePicturesSurviveSeeking) {
+  // 8-bit pictures take their colours from the first packets of the file.
+  const std::string path = makeVideo("Frames/intro.avi", Codec{"Palette8", "-c:v rawvideo -pix_fmt pal8"});
+  if (path.empty()) GTEST_SKIP() << "no ffmpeg program to make the video with";
+  ASSERT_EQ(send("Open \"" + path + "\" ALIAS 23 TYPE AviVideo wait parent 4097 style child").code, 0);
+  ASSERT_EQ(send("play 23 from 500").code, 0);
+  EXPECT_GT(litShare(factory->visibleVideos().at(0)), 0.25) << "colours lost when the first play starts later";
+  runWhilePlaying("23");
+  ASSERT_EQ(send("play 23 from 0").code, 0);
+  EXPECT_GT(litShare(factory->visibleVideos().at(0)), 0.25) << "colours lost when playing again";
+}
+
+TEST_F(SdlVideoTest, VideoWithoutSoundPlays) {
+  const std::string path = makeVideo("Frames/quiet.avi", kCinepak, false);
+  if (path.empty()) GTEST_SKIP() << "no ffmpeg program to make the video with";
+  openAndPlay(path);
+  EXPECT_FALSE(device("23").hasSound());
+  runWhilePlaying("23");
+  EXPECT_EQ(ask("Status 23 mode"), "stopped");
+  EXPECT_EQ(device("23").framesDecoded(), 10U);
+}
+
+TEST_F(SdlVideoTest, TwoVideosPlayInTheirOwnWindows) {
+  const std::string path = makeVideo("Frames/intro.avi", kCinepak);
+  if (path.empty()) GTEST_SKIP() << "no ffmpeg program to make the video with";
+  ASSERT_EQ(send("Open \"" + path + "\" ALIAS 7 TYPE AviVideo wait parent 4097 style child").code, 0);
+  ASSERT_EQ(send("Open \"" + path + "\" ALIAS 31 TYPE AviVideo wait parent 8193 style child").code, 0);
+  ASSERT_EQ(send("play 7").code, 0);
+  ASSERT_EQ(send("play 31").code, 0);
+  const std::vector<sdl::VideoFrameView> shown = factory->visibleVideos();
+  ASSERT_EQ(shown.size(), 2U);
+  EXPECT_EQ(shown[0].parentWindow, 4097U);
+  EXPECT_EQ(shown[1].parentWindow, 8193U);
+  EXPECT_NE(shown[0].frameSerial, shown[1].frameSerial) << "two frames share a serial";
+  ASSERT_EQ(send("Stop 31").code, 0);
+  ASSERT_EQ(send("Close 31").code, 0);
+  ASSERT_EQ(factory->visibleVideos().size(), 1U) << "closing one video removed the other";
+  EXPECT_EQ(factory->visibleVideos()[0].parentWindow, 4097U);
+  EXPECT_EQ(ask("Status 7 mode"), "playing") << "the first video goes on";
+}
+
+TEST_F(SdlVideoTest, DevicesOutliveTheirFactory) {
+  const std::string path = makeVideo("Frames/intro.avi", kCinepak);
+  if (path.empty()) GTEST_SKIP() << "no ffmpeg program to make the video with";
+  openAndPlay(path);
+  const std::string sound = addFile("Areas/door.wav", sineWave(22050, 2000, 440.0));
+  ASSERT_EQ(send("Open \"" + sound + "\" ALIAS wav7 TYPE Waveaudio wait").code, 0);
+  ASSERT_EQ(send("Play wav7").code, 0);
+  // A program that lets its factory go first still closes its devices
+  // cleanly afterwards: they keep what they share alive.
+  factory.reset();
+  EXPECT_EQ(ask("Status wav7 mode"), "playing");
+  EXPECT_EQ(ask("Status 23 mode"), "playing");
+  ASSERT_EQ(send("Close all").code, 0);
+}
+
+TEST_F(SdlVideoTest, PathIsResolvedLikeEveryGamePath) {
+  const std::string path = makeVideo("Frames/intro.avi", kCinepak);
+  if (path.empty()) GTEST_SKIP() << "no ffmpeg program to make the video with";
+  const std::string asWritten = folder.string() + "/FRAMES\\Intro.AVI";
+  ASSERT_EQ(send("Open \"" + asWritten + "\" ALIAS 23 TYPE AviVideo wait parent 4097 style child").code, 0)
+      << "the name from the data files was not matched to the file on disk";
+  EXPECT_EQ(ask("Status 23 length"), "1000");
+}
+
+}  // namespace
+}  // namespace quorlen::testing
