@@ -74,17 +74,6 @@ void ScriptedMachine::drive(ScriptDriver::Hooks hooks) {
   ui_.setObserver(driver_.get());
 }
 
-void ScriptedMachine::endMedia(const std::optional<std::string>& word) {
-  if (!word) {
-    interpreter_.endPlayback(backends::MediaGroup::Audio);
-    interpreter_.endPlayback(backends::MediaGroup::Video);
-  } else if (*word == "audio") {
-    interpreter_.endPlayback(backends::MediaGroup::Audio);
-  } else if (*word == "video") {
-    interpreter_.endPlayback(backends::MediaGroup::Video);
-  } else {
-    (void)interpreter_.endPlayback(*word);
-  }
-}
+void ScriptedMachine::endMedia(const std::optional<std::string>& word) { interpreter_.endScripted(word); }
 
 }  // namespace quorlen::player

@@ -76,7 +76,7 @@ bool ScriptDriver::answerStep() {
   for (;;) {
     const std::optional<headless::ScriptCommand> command = script_.peek();
     if (!command && script_.error()) stopAtEnd();
-    if (command && simulate(*command)) {
+    if (command && headless::simulateFileFault(files_, *command)) {
       script_.take();
       continue;
     }
@@ -103,27 +103,6 @@ bool ScriptDriver::answerStep() {
     sent();
     return true;
   }
-}
-
-bool ScriptDriver::simulate(const headless::ScriptCommand& c) {
-  switch (c.kind) {
-    case K::Delete: files_.deleteNow(*c.text); return true;
-    case K::FailWrites:
-      files_.failWrites(c.off ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(c.number)));
-      return true;
-    case K::FailRemoves: files_.failRemoves(*c.text); return true;
-    default: return false;
-  }
-}
-
-std::optional<ScriptDriver::Target> ScriptDriver::reach(const headless::ControlName& name) {
-  ui::WindowManager& manager = ui_.windows();
-  ui::Window* window = manager.findWindow(name.window);
-  if (window == nullptr || !manager.reachable(*window)) return std::nullopt;
-  if (name.control.empty()) return Target{window, nullptr};
-  ui::Control* control = name.index ? window->element(name.control, *name.index) : window->find(name.control);
-  if (control == nullptr || !manager.reachable(*control)) return std::nullopt;
-  return Target{window, control};
 }
 
 // --- synthetic input ------------------------------------------------------
@@ -217,7 +196,7 @@ void ScriptDriver::click(const Target& t, ui::MouseButton button, int clicks) {
 }
 
 void ScriptDriver::execute(const headless::ScriptCommand& c) {
-  if (simulate(c)) return;
+  if (headless::simulateFileFault(files_, c)) return;
   switch (c.kind) {
     case K::Click: {
       auto t = reach(c.target);

@@ -10,6 +10,7 @@
 
 #include "backends/headless/headless_file_system.h"
 #include "backends/headless/script.h"
+#include "backends/headless/script_targets.h"
 #include "backends/headless/transcript.h"
 #include "backends/sdl/sdl_ui.h"
 
@@ -38,15 +39,13 @@ class ScriptDriver final : public sdl::UiObserver {
   void markerReached() override { awaiting_ = false; }
 
  private:
-  struct Target {
-    ui::Window* window = nullptr;
-    ui::Control* control = nullptr;
-  };
+  using Target = headless::ScriptTarget;
   [[noreturn]] void stopAtEnd();
   bool answerStep();
   void execute(const headless::ScriptCommand& c);
-  [[nodiscard]] bool simulate(const headless::ScriptCommand& c);
-  [[nodiscard]] std::optional<Target> reach(const headless::ControlName& name);
+  [[nodiscard]] std::optional<Target> reach(const headless::ControlName& name) {
+    return headless::reachTarget(ui_.windows(), name);
+  }
   void notAvailable(const std::string& what);
 
   // synthetic input

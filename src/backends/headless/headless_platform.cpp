@@ -18,17 +18,6 @@ HeadlessPlatform::HeadlessPlatform(const MachineOptions& options, std::istream& 
       ui_(transcript_, clock_, files_, script_),
       platform_{ui_, media_, display_, settings_, shell_, files_, clock_} {}
 
-void HeadlessPlatform::endMedia(const std::optional<std::string>& word) {
-  if (!word) {
-    interpreter_.endPlayback(backends::MediaGroup::Audio);
-    interpreter_.endPlayback(backends::MediaGroup::Video);
-  } else if (*word == "audio") {
-    interpreter_.endPlayback(backends::MediaGroup::Audio);
-  } else if (*word == "video") {
-    interpreter_.endPlayback(backends::MediaGroup::Video);
-  } else {
-    (void)interpreter_.endPlayback(*word);
-  }
-}
+void HeadlessPlatform::endMedia(const std::optional<std::string>& word) { interpreter_.endScripted(word); }
 
 }  // namespace quorlen::headless

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "backends/shared/pictures/design_pictures.h"
-#include "backends/shared/pictures/picture_headers.h"
+#include "backends/shared/pictures/picture_loading.h"
 
 namespace quorlen::headless {
 
@@ -73,7 +72,7 @@ ui::MsgBoxResult HeadlessUi::messageBox(const std::string& text, ui::MsgBoxButto
   for (;;) {
     const std::optional<ScriptCommand> command = script_.peek();
     if (!command && script_.error()) stopAtEnd();
-    if (command && simulate(*command)) {
+    if (command && simulateFileFault(files_, *command)) {
       script_.take();
       continue;
     }
@@ -97,38 +96,11 @@ ui::MsgBoxResult HeadlessUi::messageBox(const std::string& text, ui::MsgBoxButto
 
 // --- time --------------------------------------------------------------
 
-void HeadlessUi::timerChanged(ui::Control& timer) {
-  if (timer.timerEnabled() && timer.interval() > 0) {
-    timers_[timer.handle()] = clock_.elapsedMilliseconds() + timer.interval();
-  } else {
-    timers_.erase(timer.handle());
-  }
-}
+void HeadlessUi::timerChanged(ui::Control& timer) { timers_.changed(timer, clock_.elapsedMilliseconds()); }
 
 void HeadlessUi::advanceClock(std::int64_t milliseconds) {
-  const std::int64_t target = clock_.elapsedMilliseconds() + milliseconds;
-  for (;;) {
-    std::optional<ui::Handle> dueTimer;
-    std::int64_t due = target + 1;
-    for (auto it = timers_.begin(); it != timers_.end();) {
-      ui::Control* timer = manager_.findControl(it->first);
-      if (timer == nullptr || !timer->timerEnabled() || timer->interval() <= 0) {
-        it = timers_.erase(it);
-        continue;
-      }
-      if (it->second < due) {
-        due = it->second;
-        dueTimer = it->first;
-      }
-      ++it;
-    }
-    if (!dueTimer) break;
-    clock_.advanceTo(due);
-    timers_[*dueTimer] = due + manager_.findControl(*dueTimer)->interval();
-    manager_.post(ui::TimerDue{*dueTimer});
-    manager_.dispatchPending();
-  }
-  clock_.advanceTo(target);
+  timers_.advance(manager_, clock_.elapsedMilliseconds(), milliseconds,
+                  [this](std::int64_t at) { clock_.advanceTo(at); });
 }
 
 // --- window notices -----------------------------------------------------
@@ -162,24 +134,9 @@ std::pair<int, int> HeadlessUi::measureText(const ui::Font& font, const std::str
 // --- pictures -----------------------------------------------------------
 
 Result<ui::Picture> HeadlessUi::loadPicture(const std::string& path) {
-  if (path.starts_with(backends::kBuiltinPrefix)) {
-    auto size = backends::designPictureSize(path);
-    if (!size) return makeError(ErrorKind::NotFound, path);
-    return ui::Picture{path, size->width, size->height};
-  }
-  auto bytes = files_.readFile(path);
-  if (!bytes) return bytes.error();
-  auto size = backends::readPictureSize(bytes.value());
-  if (!size) return size.error();
-  return ui::Picture{path, size.value().width, size.value().height};
+  return backends::loadPictureInfo(files_, path);
 }
 
-Result<ui::Pointer> HeadlessUi::loadCursor(const std::string& path) {
-  auto bytes = files_.readFile(path);
-  if (!bytes) return bytes.error();
-  auto header = backends::readCursorHeader(bytes.value());
-  if (!header) return header.error();
-  return ui::Pointer{ui::Pointer::Kind::Custom, path, header.value().hotX, header.value().hotY};
-}
+Result<ui::Pointer> HeadlessUi::loadCursor(const std::string& path) { return backends::loadCursorInfo(files_, path); }
 
 }  // namespace quorlen::headless

@@ -12,8 +12,10 @@
 
 #include "backends/headless/headless_file_system.h"
 #include "backends/headless/script.h"
+#include "backends/headless/script_targets.h"
 #include "backends/headless/transcript.h"
 #include "backends/headless/virtual_clock.h"
+#include "backends/shared/timers/timer_schedule.h"
 #include "platform/user_interface.h"
 #include "platform/window.h"
 #include "platform/window_host.h"
@@ -66,16 +68,12 @@ class HeadlessUi final : public ui::UserInterface, public ui::WindowHost {
   void paintChanged();
   [[noreturn]] void stopAtEnd();
   void execute(const ScriptCommand& command);
-  [[nodiscard]] bool simulate(const ScriptCommand& command);
   void advanceClock(std::int64_t milliseconds);
   void notAvailable(const std::string& what);
 
   // Script targets.
-  struct Target {
-    ui::Window* window = nullptr;
-    ui::Control* control = nullptr;  // nullptr: the window itself
-  };
-  [[nodiscard]] std::optional<Target> reach(const ControlName& name);
+  using Target = ScriptTarget;
+  [[nodiscard]] std::optional<Target> reach(const ControlName& name) { return reachTarget(manager_, name); }
   [[nodiscard]] std::pair<ui::Twips, ui::Twips> middleOf(const Target& target) const;
   void click(const Target& target, ui::MouseButton button);
 
@@ -86,7 +84,7 @@ class HeadlessUi final : public ui::UserInterface, public ui::WindowHost {
   Hooks hooks_;
   ui::WindowManager manager_;
   std::set<ui::Window*> changed_;
-  std::map<ui::Handle, std::int64_t> timers_;  // due times
+  backends::TimerSchedule timers_;
 };
 
 }  // namespace quorlen::headless

@@ -17,15 +17,6 @@ int entryIndex(const ui::Control& list, const std::string& entry) {
 
 void HeadlessUi::notAvailable(const std::string& what) { transcript_.line("not available: " + what); }
 
-std::optional<HeadlessUi::Target> HeadlessUi::reach(const ControlName& name) {
-  ui::Window* window = manager_.findWindow(name.window);
-  if (window == nullptr || !manager_.reachable(*window)) return std::nullopt;
-  if (name.control.empty()) return Target{window, nullptr};
-  ui::Control* control = name.index ? window->element(name.control, *name.index) : window->find(name.control);
-  if (control == nullptr || !manager_.reachable(*control)) return std::nullopt;
-  return Target{window, control};
-}
-
 std::pair<ui::Twips, ui::Twips> HeadlessUi::middleOf(const Target& target) const {
   if (target.control == nullptr) return {target.window->innerWidth() / 2, target.window->innerHeight() / 2};
   auto [x, y] = target.window->originOf(*target.control);
@@ -39,19 +30,8 @@ void HeadlessUi::click(const Target& target, ui::MouseButton button) {
   manager_.post(ui::PointerUp{target.window->handle(), x, y, button, on});
 }
 
-bool HeadlessUi::simulate(const ScriptCommand& c) {
-  switch (c.kind) {
-    case K::Delete: files_.deleteNow(*c.text); return true;
-    case K::FailWrites:
-      files_.failWrites(c.off ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(c.number)));
-      return true;
-    case K::FailRemoves: files_.failRemoves(*c.text); return true;
-    default: return false;
-  }
-}
-
 void HeadlessUi::execute(const ScriptCommand& c) {
-  if (simulate(c)) return;
+  if (simulateFileFault(files_, c)) return;
   switch (c.kind) {
     case K::Click: {
       auto target = reach(c.target);

@@ -4,7 +4,7 @@
 
 #include "backends/sdl/design_art.h"
 #include "backends/shared/pictures/design_pictures.h"
-#include "backends/shared/pictures/picture_headers.h"
+#include "backends/shared/pictures/picture_loading.h"
 
 namespace quorlen::sdl {
 
@@ -12,25 +12,10 @@ PictureStore::PictureStore(platform::FileSystem& files, TextRenderer& text, std:
     : files_(files), text_(text), keep_(keep) {}
 
 Result<ui::Picture> PictureStore::loadPicture(const std::string& path) {
-  if (path.starts_with(backends::kBuiltinPrefix)) {
-    auto size = backends::designPictureSize(path);
-    if (!size) return makeError(ErrorKind::NotFound, path);
-    return ui::Picture{path, size->width, size->height};
-  }
-  auto bytes = files_.readFile(path);
-  if (!bytes) return bytes.error();
-  auto size = backends::readPictureSize(bytes.value());
-  if (!size) return size.error();
-  return ui::Picture{path, size.value().width, size.value().height};
+  return backends::loadPictureInfo(files_, path);
 }
 
-Result<ui::Pointer> PictureStore::loadCursor(const std::string& path) {
-  auto bytes = files_.readFile(path);
-  if (!bytes) return bytes.error();
-  auto header = backends::readCursorHeader(bytes.value());
-  if (!header) return header.error();
-  return ui::Pointer{ui::Pointer::Kind::Custom, path, header.value().hotX, header.value().hotY};
-}
+Result<ui::Pointer> PictureStore::loadCursor(const std::string& path) { return backends::loadCursorInfo(files_, path); }
 
 SurfacePtr PictureStore::decode(const std::string& path) {
   if (path.starts_with(backends::kBuiltinPrefix)) return drawDesignPicture(path, text_);

@@ -99,7 +99,7 @@ int SdlUi::timeUntilNextWake(int maxWaitMs) const {
   long long wait = maxWaitMs < 0 ? LLONG_MAX : maxWaitMs;
   const std::int64_t now = clock_.elapsedMilliseconds();
   if (!advanceClock_) {
-    for (const auto& [handle, due] : timers_) wait = std::min<long long>(wait, std::max<std::int64_t>(0, due - now));
+    if (auto due = timers_.nextDue(manager_)) wait = std::min<long long>(wait, std::max<std::int64_t>(0, *due - now));
   }
   if (media_ != nullptr) {
     if (auto next = media_->nextWakeMilliseconds()) wait = std::min<long long>(wait, std::max(0, *next));
@@ -113,60 +113,17 @@ int SdlUi::timeUntilNextWake(int maxWaitMs) const {
 
 // --- time --------------------------------------------------------------
 
-void SdlUi::timerChanged(ui::Control& timer) {
-  if (timer.timerEnabled() && timer.interval() > 0) {
-    timers_[timer.handle()] = clock_.elapsedMilliseconds() + timer.interval();
-  } else {
-    timers_.erase(timer.handle());
-  }
-}
+void SdlUi::timerChanged(ui::Control& timer) { timers_.changed(timer, clock_.elapsedMilliseconds()); }
 
 void SdlUi::fireDueTimers() {
   if (advanceClock_) return;
-  const std::int64_t now = clock_.elapsedMilliseconds();
-  std::vector<ui::Handle> due;
-  for (auto it = timers_.begin(); it != timers_.end();) {
-    ui::Control* timer = manager_.findControl(it->first);
-    if (timer == nullptr || !timer->timerEnabled() || timer->interval() <= 0) {
-      it = timers_.erase(it);
-      continue;
-    }
-    if (it->second <= now) {
-      it->second = now + timer->interval();
-      due.push_back(it->first);
-    }
-    ++it;
-  }
-  for (ui::Handle h : due) {
-    manager_.post(ui::TimerDue{h});
-    manager_.dispatchPending();
-  }
+  timers_.fireDue(manager_, clock_.elapsedMilliseconds());
 }
 
 void SdlUi::advanceTime(std::int64_t milliseconds) {
-  const std::int64_t target = clock_.elapsedMilliseconds() + milliseconds;
-  for (;;) {
-    std::optional<ui::Handle> dueTimer;
-    std::int64_t due = target + 1;
-    for (auto it = timers_.begin(); it != timers_.end();) {
-      ui::Control* timer = manager_.findControl(it->first);
-      if (timer == nullptr || !timer->timerEnabled() || timer->interval() <= 0) {
-        it = timers_.erase(it);
-        continue;
-      }
-      if (it->second < due) {
-        due = it->second;
-        dueTimer = it->first;
-      }
-      ++it;
-    }
-    if (!dueTimer) break;
-    if (advanceClock_) advanceClock_(due);
-    timers_[*dueTimer] = due + manager_.findControl(*dueTimer)->interval();
-    manager_.post(ui::TimerDue{*dueTimer});
-    manager_.dispatchPending();
-  }
-  if (advanceClock_) advanceClock_(target);
+  timers_.advance(manager_, clock_.elapsedMilliseconds(), milliseconds, [this](std::int64_t at) {
+    if (advanceClock_) advanceClock_(at);
+  });
 }
 
 // --- window notices -----------------------------------------------------

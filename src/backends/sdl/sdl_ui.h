@@ -21,6 +21,7 @@
 #include "backends/sdl/sdl_handles.h"
 #include "backends/sdl/surface.h"
 #include "backends/sdl/text_renderer.h"
+#include "backends/shared/timers/timer_schedule.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/user_interface.h"
@@ -210,7 +211,7 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   std::vector<Box*> boxes_;            // message boxes, innermost last
   std::set<ui::Window*> dirty_;
   bool boxesDirty_ = false;
-  std::map<ui::Handle, std::int64_t> timers_;  // due times
+  backends::TimerSchedule timers_;
   std::map<std::uint64_t, std::uint64_t> videoSerials_;
   std::vector<VideoPicture> videos_;
   ViewState view_;

@@ -31,15 +31,7 @@ TEST(MessageBoxButtons, EscapeCancelsWhereTheBoxCan) {
   EXPECT_FALSE(escapeAnswer(ui::MsgBoxButtons::YesNo).has_value()) << "Yes/No must be chosen";
 }
 
-class MessageBoxLayoutTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    testing::useOffscreenDriver();
-    session = std::make_unique<SdlSession>();
-  }
-  static void TearDownTestSuite() { session.reset(); }
-  static inline std::unique_ptr<SdlSession> session;
-};
+class MessageBoxLayoutTest : public testing::OffscreenSuite {};
 
 TEST_F(MessageBoxLayoutTest, LongTextWrapsAndButtonsSitBelowIt) {
   TextRenderer text;

@@ -13,14 +13,8 @@
 namespace quorlen::sdl {
 namespace {
 
-class Pictures : public ::testing::Test {
+class Pictures : public testing::OffscreenSuite {
  protected:
-  static void SetUpTestSuite() {
-    testing::useOffscreenDriver();
-    session = std::make_unique<SdlSession>();
-  }
-  static void TearDownTestSuite() { session.reset(); }
-  static inline std::unique_ptr<SdlSession> session;
   TextRenderer text;
 };
 

@@ -7,15 +7,7 @@
 namespace quorlen::sdl {
 namespace {
 
-class Fonts : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    testing::useOffscreenDriver();
-    session = std::make_unique<SdlSession>();
-  }
-  static void TearDownTestSuite() { session.reset(); }
-  static inline std::unique_ptr<SdlSession> session;
-};
+class Fonts : public testing::OffscreenSuite {};
 
 TEST_F(Fonts, ArialResolvesToAMetricCompatibleFamily) {
   FontResolver resolver;

@@ -200,6 +200,12 @@ std::size_t MediaCommandInterpreter::endPlayback(MediaGroup group) {
   return ended;
 }
 
+void MediaCommandInterpreter::endScripted(const std::optional<std::string>& word) {
+  if (!word || *word == "audio") endPlayback(MediaGroup::Audio);
+  if (!word || *word == "video") endPlayback(MediaGroup::Video);
+  if (word && *word != "audio" && *word != "video") (void)endPlayback(*word);
+}
+
 std::vector<MediaCommandInterpreter::OpenDevice>::iterator MediaCommandInterpreter::entryFor(
     std::string_view alias) {
   return std::find_if(devices_.begin(), devices_.end(),

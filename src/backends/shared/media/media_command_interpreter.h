@@ -57,6 +57,9 @@ class MediaCommandInterpreter final : public platform::MediaControl {
   [[nodiscard]] int endPlayback(std::string_view alias);
   // The same for every playing device of a group; answers how many ended.
   std::size_t endPlayback(MediaGroup group);
+  // What a script's `media-end [WORD]` ends: every playing device without
+  // a word, "audio" or "video" a group, any other word one alias.
+  void endScripted(const std::optional<std::string>& word);
 
  private:
   struct OpenDevice {
