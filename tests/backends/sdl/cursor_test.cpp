@@ -1,6 +1,7 @@
 // The pointer the X server shows: over an area with a cursor file the
 // area's cursor with the hot spot from the file's directory entry, over
-// the frame's background the arrow again. The sample game is copied and
+// the frame's background the arrow again, and an item's icon while the
+// item is dragged. The sample game is copied and
 // its key spot given the hand cursor of the demo game.
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -55,65 +56,125 @@ fs::path gameWithHandCursor() {
   return game;
 }
 
-TEST(Cursors, AnAreasCursorIsShownOverItWithItsHotSpot) {
-  const std::string& display = testing::displayServer().name();
-  if (display.empty()) GTEST_SKIP() << "no Xvfb to show the pointer on";
-  setenv("DISPLAY", display.c_str(), 1);
-  setenv("SDL_VIDEODRIVER", "x11", 1);
-  setenv("SDL_RENDER_DRIVER", "software", 1);
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  const fs::path game = gameWithHandCursor();
-  std::unique_ptr<Display, XDisplayCloser> x(XOpenDisplay(display.c_str()));
-  ASSERT_TRUE(x) << "the test connects to its display";
-  int eventBase = 0;
-  int errorBase = 0;
-  ASSERT_TRUE(XFixesQueryExtension(x.get(), &eventBase, &errorBase)) << "Xvfb tells the pointer's picture";
-  {
-    testing::OffscreenMachine machine(game.string());
-    Program program(machine.platform());
-    program.start();
-    ui::Window& welcome = program.welcome().window();
+class Cursors : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string& display = testing::displayServer().name();
+    if (display.empty()) GTEST_SKIP() << "no Xvfb to show the pointer on";
+    setenv("DISPLAY", display.c_str(), 1);
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    setenv("SDL_RENDER_DRIVER", "software", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    game_ = gameWithHandCursor();
+    x_.reset(XOpenDisplay(display.c_str()));
+    ASSERT_TRUE(x_) << "the test connects to its display";
+    int eventBase = 0;
+    int errorBase = 0;
+    ASSERT_TRUE(XFixesQueryExtension(x_.get(), &eventBase, &errorBase)) << "Xvfb tells the pointer's picture";
+    machine_ = std::make_unique<testing::OffscreenMachine>(game_.string());
+    program_ = std::make_unique<Program>(machine_->platform());
+    program_->start();
+    ui::Window& welcome = program_->welcome().window();
     welcome.find("chkResolution")->setValue(0);
-    ui::WindowManager& windows = machine.ui().windows();
+    ui::WindowManager& windows = machine_->ui().windows();
     ui::Control& newGame = *welcome.find("Image5");
     auto [nx, ny] = welcome.originOf(newGame);
     windows.post(ui::PointerDown{welcome.handle(), newGame.handle(), nx + 15, ny + 15, ui::MouseButton::Left});
     windows.post(ui::PointerUp{welcome.handle(), nx + 15, ny + 15, ui::MouseButton::Left, newGame.handle()});
     windows.dispatchPending();
-    ASSERT_EQ(program.state().frame.FrameName, "Garden");
-    ui::Window& frame = program.game().window();
-
-    auto pointTo = [&](const ScreenPoint& p) {
-      SDL_Window* w = SDL_GetWindowFromID(p.windowId);
-      ASSERT_NE(w, nullptr) << "the game window is on screen";
-      SDL_RaiseWindow(w);
-      SDL_WarpMouseInWindow(w, p.x, p.y);
-      for (int i = 0; i < 20; ++i) {
-        machine.ui().settle();
-        XSync(x.get(), False);
-        SDL_Delay(10);
-      }
-    };
-
-    const auto spot = machine.ui().pointOfControl(*frame.element("Area", 2));
-    ASSERT_TRUE(spot) << "the key spot can be pointed at";
-    pointTo(*spot);
-    auto shown = shownCursor(x.get());
-    ASSERT_TRUE(shown);
-    EXPECT_EQ(shown->width, 32) << "the cursor file's picture is shown";
-    EXPECT_EQ(shown->height, 32) << "the cursor file's picture is shown";
-    EXPECT_EQ(shown->hotX, 7) << "hot spot from the cursor file's directory entry";
-    EXPECT_EQ(shown->hotY, 0) << "hot spot from the cursor file's directory entry";
-
-    const auto background = machine.ui().pointOfWindow(frame, 300, 300);
-    ASSERT_TRUE(background);
-    pointTo(*background);
-    shown = shownCursor(x.get());
-    ASSERT_TRUE(shown);
-    EXPECT_FALSE(shown->width == 32 && shown->hotX == 7 && shown->hotY == 0)
-        << "off the area the arrow is back";
+    ASSERT_EQ(program_->state().frame.FrameName, "Garden");
   }
-  fs::remove_all(game);
+
+  void TearDown() override {
+    program_.reset();
+    machine_.reset();
+    if (!game_.empty()) fs::remove_all(game_);
+  }
+
+  ui::Window& frame() { return program_->game().window(); }
+
+  void settle() {
+    for (int i = 0; i < 20; ++i) {
+      machine_->ui().settle();
+      XSync(x_.get(), False);
+      SDL_Delay(10);
+    }
+  }
+
+  // Moves the real pointer there, as the mouse would.
+  void pointTo(const std::optional<ScreenPoint>& p) {
+    ASSERT_TRUE(p) << "the place can be pointed at";
+    SDL_Window* w = SDL_GetWindowFromID(p->windowId);
+    ASSERT_NE(w, nullptr) << "the game window is on screen";
+    SDL_RaiseWindow(w);
+    SDL_WarpMouseInWindow(w, p->x, p->y);
+    settle();
+  }
+
+  void pressLeft(const ScreenPoint& p, bool down) {
+    SDL_Event e{};
+    e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    e.button.windowID = p.windowId;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.button.clicks = 1;
+    e.button.x = p.x;
+    e.button.y = p.y;
+    SDL_PushEvent(&e);
+    settle();
+  }
+
+  XCursorShape shown() {
+    auto shape = shownCursor(x_.get());
+    EXPECT_TRUE(shape) << "the X server tells the pointer's picture";
+    return shape.value_or(XCursorShape{});
+  }
+
+  fs::path game_;
+  std::unique_ptr<Display, XDisplayCloser> x_;
+  std::unique_ptr<testing::OffscreenMachine> machine_;
+  std::unique_ptr<Program> program_;
+};
+
+TEST_F(Cursors, AnAreasCursorIsShownOverItWithItsHotSpot) {
+  pointTo(machine_->ui().pointOfControl(*frame().element("Area", 2)));
+  XCursorShape over = shown();
+  EXPECT_EQ(over.width, 32) << "the cursor file's picture is shown";
+  EXPECT_EQ(over.height, 32) << "the cursor file's picture is shown";
+  EXPECT_EQ(over.hotX, 7) << "hot spot from the cursor file's directory entry";
+  EXPECT_EQ(over.hotY, 0) << "hot spot from the cursor file's directory entry";
+
+  pointTo(machine_->ui().pointOfWindow(frame(), 300, 300));
+  over = shown();
+  EXPECT_FALSE(over.width == 32 && over.hotX == 7 && over.hotY == 0) << "off the area the arrow is back";
+}
+
+TEST_F(Cursors, ADraggedItemIsThePointer) {
+  // the key is picked up (its message answered), then pressed in its slot
+  machine_->hook.onIdle = [](IdlePoint point) {
+    if (point == IdlePoint::MessageBox) testing::pushKey(SDLK_RETURN);
+    return point == IdlePoint::MessageBox;
+  };
+  pointTo(machine_->ui().pointOfControl(*frame().element("Area", 2)));
+  const auto spot = machine_->ui().pointOfControl(*frame().element("Area", 2));
+  pressLeft(*spot, true);
+  pressLeft(*spot, false);
+  machine_->hook.onIdle = {};
+  ASSERT_EQ(program_->game().ObjectsCount, 1) << "the key was picked up";
+
+  const auto slot = machine_->ui().pointOfControl(*frame().element("PickedObject", 1));
+  pointTo(slot);
+  pressLeft(*slot, true);
+  XCursorShape dragged = shown();
+  EXPECT_EQ(dragged.width, 32) << "the key's icon (32 x 32) is the pointer while it is dragged";
+  EXPECT_EQ(dragged.hotX, 16) << "the icon is held by its middle";
+  EXPECT_EQ(dragged.hotY, 16) << "the icon is held by its middle";
+
+  const auto away = machine_->ui().pointOfWindow(frame(), 4500, 4500);
+  pointTo(away);
+  pressLeft(*away, false);
+  dragged = shown();
+  EXPECT_FALSE(dragged.hotX == 16 && dragged.hotY == 16) << "the icon is let go with the button";
 }
 
 }  // namespace
