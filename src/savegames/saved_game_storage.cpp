@@ -1,5 +1,7 @@
 #include "savegames/saved_game_storage.h"
 
+#include <algorithm>
+
 #include "common/program_state.h"
 #include "platform/file_system.h"
 
@@ -10,7 +12,8 @@ std::string savedGamePath(const GamePaths& paths, const std::string& name) {
 }
 
 bool isPlainSavedGameName(std::string_view name) {
-  return name.find_first_of("/\\:") == std::string_view::npos;
+  if (name.find_first_of("/\\:") != std::string_view::npos) return false;
+  return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
 std::string pendingSavePath(const std::string& path) { return path + ".new"; }

@@ -19,7 +19,9 @@ struct GamePaths;
 
 // A name that stays a plain file name of the game folder: no folder
 // separator ('/' or '\') and no drive (':'), so that no saved game is ever
-// written outside the game folder.
+// written outside the game folder; and no control character (below a
+// blank), which file names may not hold and a NUL would cut the path short
+// at, naming another file than the one asked for.
 [[nodiscard]] bool isPlainSavedGameName(std::string_view name);
 
 // The file the new content is written to before it takes the saved game's

@@ -26,7 +26,7 @@ TEST(SavedGameBytes, EveryFieldOnALineOfItsOwnTextQuotedNumbersBare) {
   EXPECT_EQ(savedGameBytes(hallWithLampAndKey()),
             "\"Hall\"\r\n2\r\n\"DoorOpen\"\r\n1\r\n\"LampLit\"\r\n0\r\n1\r\n\"Kitchen\"\r\n2\r\n2\r\n"
             "\"Lamp\"\r\n\"Key\"\r\n")
-      << "the twelve lines the original player writes for this game";
+      << "the twelve lines of a game saved in the Hall with two variables, one area gone and two items";
 }
 
 TEST(SavedGameBytes, AnEmptyGameIsTheFrameAndThreeCountsOfZero) {
@@ -40,7 +40,7 @@ TEST(SavedGameBytes, TextIsWrittenInWindows1252) {
   game.frame = "Caf\xC3\xA9";  // UTF-8 inside the program
   game.items = {"\xE2\x82\xAC coin"};
   EXPECT_EQ(savedGameBytes(game), "\"Caf\xE9\"\r\n0\r\n0\r\n1\r\n\"\x80 coin\"\r\n")
-      << "one byte per letter, as the editor and the original player read it";
+      << "one byte per letter, as the data files of the game hold their text";
 }
 
 TEST(SavedGameBytes, NegativeValuesAndEmptyNamesStayReadable) {

@@ -122,6 +122,16 @@ TEST(SavedGameNames, NamesThatWouldLeaveTheGameFolderAreRefused) {
   EXPECT_FALSE(isPlainSavedGameName("C:\\Games\\x")) << "a drive and folders";
 }
 
+TEST(SavedGameNames, NamesWithControlCharactersAreRefused) {
+  using namespace std::string_literals;
+  EXPECT_FALSE(isPlainSavedGameName("Hall\0Frames"s))
+      << "a NUL would end the path at Hall, and the file written would not be the saved game";
+  EXPECT_FALSE(isPlainSavedGameName("two\r\nlines")) << "a line end is no part of a file name";
+  EXPECT_FALSE(isPlainSavedGameName("tab\there")) << "nor a tab";
+  EXPECT_FALSE(isPlainSavedGameName("\x1F")) << "nor anything below a blank";
+  EXPECT_TRUE(isPlainSavedGameName(" Hall ")) << "blanks themselves are allowed";
+}
+
 TEST(SavedGameNames, AnyOtherNameIsUsedAsTyped) {
   EXPECT_TRUE(isPlainSavedGameName("Hall"));
   EXPECT_TRUE(isPlainSavedGameName("Hall.sav")) << "saved as Hall.sav.sav";

@@ -21,9 +21,10 @@ bool HeadlessFileSystem::removalRefused(const std::string& path) {
 }
 
 Result<void> HeadlessFileSystem::writeFile(const std::string& path, std::string_view bytes) {
-  if (!failWritesAfter_) return disk_.writeFile(path, bytes);
-  const std::size_t kept = std::min(*failWritesAfter_, bytes.size());
-  (void)disk_.writeFile(path, bytes.substr(0, kept));
+  // As on a disk with that much room left: a file that fits is written, a
+  // larger one gets its first bytes and then the failure.
+  if (!failWritesAfter_ || bytes.size() <= *failWritesAfter_) return disk_.writeFile(path, bytes);
+  (void)disk_.writeFile(path, bytes.substr(0, *failWritesAfter_));
   return makeError(ErrorKind::WriteFailed, "the disk is full");
 }
 

@@ -28,7 +28,8 @@ class HeadlessFileSystem final : public platform::FileSystem {
 
   // Another program deletes a file of the game folder now.
   void deleteNow(const std::string& relativePath);
-  // Every write fails once this many bytes have gone into the file.
+  // Every write of more than this many bytes fails once they have gone into
+  // the file, as on a full disk; a file that fits is written.
   void failWrites(std::optional<std::size_t> afterBytes) { failWritesAfter_ = afterBytes; }
   void failRemoves(const std::string& relativePath);
 

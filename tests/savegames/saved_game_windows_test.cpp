@@ -1,0 +1,100 @@
+// The two saved-game windows as the player first sees them: captions,
+// labels, buttons with their Enter and Esc roles, the hidden file list, and
+// the place in the middle of the screen.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "backends/headless/headless_platform.h"
+#include "savegames/load_game_window.h"
+#include "savegames/save_game_window.h"
+#include "startup/program.h"
+
+namespace quorlen {
+namespace {
+namespace fs = std::filesystem;
+
+class SavedGameWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game_ = fs::temp_directory_path() /
+            ("quorlen-save-windows-" + std::to_string(::getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(game_);
+    fs::create_directories(game_ / "Config");
+    std::ofstream(game_ / "Config" / "General", std::ios::binary)
+        << "\"tale\"\r\n\"\"\r\n\"Tale\"\r\n3\r\n\"Hall\"\r\n\"\"\r\n640\r\n480\r\n\"\"\r\n\"\"\r\n\"\"\r\n0\r\n";
+    std::ofstream(game_ / "Config" / "Variables", std::ios::binary) << "0\r\n";
+    std::ofstream(game_ / "Hall.sav", std::ios::binary) << "\"Hall\"\r\n0\r\n0\r\n0\r\n";
+    options_.gameFolder = game_.string();
+    options_.displayWidth = 800;
+    options_.displayHeight = 600;
+  }
+  void TearDown() override { fs::remove_all(game_); }
+
+  static void expectCentred(const ui::Window& w) {
+    EXPECT_EQ(w.left(), (800 * ui::kTwipsPerPixel - w.width()) / 2)
+        << w.name() << ": left = (screen width - window width) / 2, in twips";
+    EXPECT_EQ(w.top(), (600 * ui::kTwipsPerPixel - w.height()) / 2)
+        << w.name() << ": top = (screen height - window height) / 2, in twips";
+  }
+  static void expectButton(const ui::Window& w, const char* name, const char* caption, bool isDefault,
+                           bool isCancel) {
+    const ui::Control* button = w.find(name);
+    ASSERT_NE(button, nullptr) << w.name() << " has " << name;
+    EXPECT_EQ(button->caption(), caption) << w.name() << "." << name << " reads as the player knows it";
+    EXPECT_EQ(button->isDefault(), isDefault) << w.name() << "." << name << ": Enter presses the default button";
+    EXPECT_EQ(button->isCancel(), isCancel) << w.name() << "." << name << ": Esc presses the cancel button";
+  }
+
+  fs::path game_;
+  headless::MachineOptions options_;
+  std::istringstream script_;
+  std::ostringstream transcript_;
+};
+
+TEST_F(SavedGameWindows, TheLoadWindowIsCentredWithItsControls) {
+  headless::HeadlessPlatform machine(options_, script_, transcript_);
+  Program program(machine.platform());
+  program.start();
+  program.loadGame().LoadSaveGames();
+  const ui::Window& w = program.loadGame().window();
+  EXPECT_EQ(w.title(), "Load a previously saved game");
+  expectCentred(w);
+  ASSERT_NE(w.find("Label1"), nullptr);
+  EXPECT_EQ(w.find("Label1")->caption(), "Select the game you wish to load and click \"LOAD\".");
+  expectButton(w, "Command2", "LOAD", true, false);
+  expectButton(w, "Command1", "Cancel", false, true);
+  ASSERT_NE(w.find("File1"), nullptr);
+  EXPECT_FALSE(w.find("File1")->visible()) << "the file list only serves the listing";
+  EXPECT_EQ(w.find("List1")->items(), std::vector<std::string>{"Hall"}) << "the saved games, without .sav";
+}
+
+TEST_F(SavedGameWindows, TheSaveWindowIsCentredWithItsControls) {
+  headless::HeadlessPlatform machine(options_, script_, transcript_);
+  Program program(machine.platform());
+  program.start();
+  program.saveGame().LoadSaveGames();
+  const ui::Window& w = program.saveGame().window();
+  EXPECT_EQ(w.title(), "Save the current game");
+  expectCentred(w);
+  ASSERT_NE(w.find("Label2"), nullptr);
+  EXPECT_EQ(w.find("Label2")->caption(), "Enter the name of the game you want to save:");
+  ASSERT_NE(w.find("Text1"), nullptr);
+  EXPECT_EQ(w.find("Text1")->text(), "") << "the name is empty when the window opens";
+  expectButton(w, "Command2", "SAVE", true, false);
+  expectButton(w, "Command1", "Cancel", false, true);
+  expectButton(w, "Command3", "Remove selected", false, false);
+  ASSERT_NE(w.find("File1"), nullptr);
+  EXPECT_FALSE(w.find("File1")->visible()) << "the file list only serves the listing";
+  EXPECT_EQ(w.find("List1")->items(), std::vector<std::string>{"Hall"}) << "the saved games, without .sav";
+}
+
+}  // namespace
+}  // namespace quorlen
