@@ -33,6 +33,7 @@ std::optional<ui::Color> colourOf(const std::string& text) {
 
 void GameWindow::OpenFrame(const std::string& CurrentFrame) {
   GameContext c = context();
+  c.platform.ui.frameOpening(CurrentFrame);
   ProgramState& state = program_.state();
   const FrameInfo& frame = state.frame;
   ClearFrameInfo(state.frame);

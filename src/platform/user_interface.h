@@ -44,6 +44,10 @@ class UserInterface {
   [[nodiscard]] virtual Result<Picture> loadPicture(const std::string& path) = 0;
   // A cursor from a .cur or .ico file, with its hot spot.
   [[nodiscard]] virtual Result<Pointer> loadCursor(const std::string& path) = 0;
+
+  // The game starts opening a frame (the name as the game gave it). Only
+  // told, for transcripts and diagnostics: a machine may ignore it.
+  virtual void frameOpening(const std::string& /*name*/) {}
 };
 
 }  // namespace quorlen::ui

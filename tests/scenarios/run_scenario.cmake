@@ -35,6 +35,12 @@ if(EXISTS "${DIR}/${SCRIPT}.status")
 endif()
 file(READ "${DIR}/${SCRIPT}.expected" expected)
 file(WRITE "${TMP}/actual.txt" "${actual}")
+# QUORLEN_UPDATE_SCENARIOS=1 writes the transcripts anew (read the diff
+# before committing it).
+if(NOT actual STREQUAL expected AND "$ENV{QUORLEN_UPDATE_SCENARIOS}" STREQUAL "1")
+  file(WRITE "${DIR}/${SCRIPT}.expected" "${actual}")
+  set(expected "${actual}")
+endif()
 if(NOT actual STREQUAL expected)
   execute_process(COMMAND diff -u "${DIR}/${SCRIPT}.expected" "${TMP}/actual.txt")
   message(FATAL_ERROR "transcript differs from ${SCRIPT}.expected (actual: ${TMP}/actual.txt)\n${errors}")

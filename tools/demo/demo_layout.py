@@ -73,7 +73,7 @@ def frame(background_type, background, tile=False, stop_music=False, music="", d
 PROJECT = {
     "key": "GullrockLight",
     "unused_text": "Gullrock",
-    "title": "The Keeper of Gullrock Light",
+    "title": "Gullrock Light",  # fits the welcome window's title line
     "unused_number": 1,
     "start": "Intro1",
     "version": "Version 1.0",

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Makes the sounds of the demo game with sox and a little synthesis of our
 own: the area sounds (in Areas), the boathouse music (in Frames) and the
-sound tracks of the two videos (in the work folder, for make_videos.sh).
+sound tracks of the two videos (in the work folder, for make_videos.py).
 
     make_sounds.py GAME_FOLDER WORK_FOLDER
 

@@ -35,6 +35,7 @@ class ScriptDriver final : public sdl::UiObserver {
   void messageBoxClosed(const std::string& text, ui::MsgBoxButtons buttons, ui::MsgBoxIcon icon,
                         const std::string& title, ui::MsgBoxResult answer) override;
   void programEnded() override;
+  void frameOpening(const std::string& name) override { transcript_.line("open frame " + headless::quoted(name)); }
   bool idle(sdl::IdlePoint point) override;
   void markerReached() override { awaiting_ = false; }
 

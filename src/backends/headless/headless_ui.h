@@ -50,6 +50,7 @@ class HeadlessUi final : public ui::UserInterface, public ui::WindowHost {
   [[noreturn]] void endProgram() override;
   [[nodiscard]] Result<ui::Picture> loadPicture(const std::string& path) override;
   [[nodiscard]] Result<ui::Pointer> loadCursor(const std::string& path) override;
+  void frameOpening(const std::string& name) override { transcript_.line("open frame " + headless::quoted(name)); }
 
   // WindowHost.
   void windowShown(ui::Window& window, bool modal) override;

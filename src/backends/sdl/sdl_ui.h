@@ -50,6 +50,7 @@ class UiObserver {
   virtual void messageBoxClosed(const std::string& text, ui::MsgBoxButtons buttons, ui::MsgBoxIcon icon,
                                 const std::string& title, ui::MsgBoxResult answer) = 0;
   virtual void programEnded() = 0;
+  virtual void frameOpening(const std::string& name) = 0;
   // At an idle point, before the loop sleeps. Answers true when it pushed
   // events, so that the loop does not sleep.
   virtual bool idle(IdlePoint point) = 0;
@@ -87,6 +88,9 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   [[noreturn]] void endProgram() override;
   [[nodiscard]] Result<ui::Picture> loadPicture(const std::string& path) override { return pictures_.loadPicture(path); }
   [[nodiscard]] Result<ui::Pointer> loadCursor(const std::string& path) override { return pictures_.loadCursor(path); }
+  void frameOpening(const std::string& name) override {
+    if (observer_ != nullptr) observer_->frameOpening(name);
+  }
 
   // WindowHost.
   void windowShown(ui::Window& window, bool modal) override;

@@ -32,6 +32,7 @@ class IdleHook final : public UiObserver {
   void messageBoxClosed(const std::string&, ui::MsgBoxButtons, ui::MsgBoxIcon, const std::string&,
                         ui::MsgBoxResult) override {}
   void programEnded() override {}
+  void frameOpening(const std::string&) override {}
   bool idle(IdlePoint point) override { return onIdle ? onIdle(point) : false; }
   void markerReached() override {}
 };
