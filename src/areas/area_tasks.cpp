@@ -82,11 +82,14 @@ class AreaTask {
     }
     Result<TaskEnd> end = runReportedSteps(*file);
     if (!end) {
+      file.reset();
       reportFailure();
       return kStaysInFrame;
     }
     if (end.value().endsGame) return kEndsGame;
     runOptionalSteps(*file);
+    // The task file is closed before the next frame opens.
+    file.reset();
     if (end.value().goToFrame == 0) return kStaysInFrame;
     game_.OpenFrame(end.value().frameName);
     return kOpensFrame;

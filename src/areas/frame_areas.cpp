@@ -11,12 +11,17 @@
 //   9    cursor file in the Icons folder; empty or "default" for the
 //        system's pointer
 // The visibility conditions that follow are read by the visibility pass.
+#include <array>
 #include <cstdint>
 #include <exception>
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "areas/area_files.h"
+#include "areas/field_numbers.h"
 #include "common/field_reader.h"
 #include "engine/game_window.h"
 #include "startup/program.h"
@@ -28,16 +33,29 @@ namespace {
 constexpr ui::Twips kAreaInset = 30;
 constexpr ui::Twips kAreaShrink = 2 * kAreaInset;
 
-Result<std::int16_t> readNumber(FieldReader& file) {
+// Fields 1 to 4: any number, as the control's place and size take it; a
+// value that is not a number, or whose place does not fit, fails.
+Result<std::int64_t> readNumber(FieldReader& file) {
   auto field = file.readValue();
   if (!field) return field.error();
-  return field.value().toInt16();
+  const std::optional<std::int32_t> number = wholeNumberOf(field.value());
+  if (!number) return makeError(ErrorKind::NotANumber, "\"" + field.value().asText() + "\" is not a number");
+  return std::int64_t{*number};
 }
 
+Result<ui::Twips> twipsOf(std::int64_t value) {
+  if (value < std::numeric_limits<ui::Twips>::min() || value > std::numeric_limits<ui::Twips>::max()) {
+    return makeError(ErrorKind::OutOfRange, "an area's place is out of range");
+  }
+  return static_cast<ui::Twips>(value);
+}
+
+Result<ui::Twips> placeOf(std::int64_t stored) { return twipsOf(stored + kAreaInset); }
+
 // The control is never less than 1 twip wide or high.
-ui::Twips shrunkSize(std::int16_t stored) {
-  const ui::Twips size = ui::Twips{stored} - kAreaShrink;
-  return size < 1 ? 1 : size;
+Result<ui::Twips> shrunkSize(std::int64_t stored) {
+  const std::int64_t size = stored - kAreaShrink;
+  return twipsOf(size < 1 ? 1 : size);
 }
 
 bool namesDefaultPointer(const std::string& cursor) {
@@ -70,18 +88,20 @@ Result<void> loadArea(GameContext& c, ui::Window& window, int n) {
   if (!created) return created.error();
   ui::Control& area = *created.value();
 
-  auto left = readNumber(file);
-  if (!left) return left.error();
-  area.setLeft(ui::Twips{left.value()} + kAreaInset);
-  auto top = readNumber(file);
-  if (!top) return top.error();
-  area.setTop(ui::Twips{top.value()} + kAreaInset);
-  auto width = readNumber(file);
-  if (!width) return width.error();
-  area.setWidth(shrunkSize(width.value()));
-  auto height = readNumber(file);
-  if (!height) return height.error();
-  area.setHeight(shrunkSize(height.value()));
+  // Each side is set as soon as its field is read.
+  using Setter = void (ui::Control::*)(ui::Twips);
+  using Adjust = Result<ui::Twips> (*)(std::int64_t);
+  static constexpr std::array<std::pair<Setter, Adjust>, 4> kRectangle{{{&ui::Control::setLeft, &placeOf},
+                                                                         {&ui::Control::setTop, &placeOf},
+                                                                         {&ui::Control::setWidth, &shrunkSize},
+                                                                         {&ui::Control::setHeight, &shrunkSize}}};
+  for (const auto& [set, adjust] : kRectangle) {
+    auto stored = readNumber(file);
+    if (!stored) return stored.error();
+    auto twips = adjust(stored.value());
+    if (!twips) return twips.error();
+    (area.*set)(twips.value());
+  }
 
   auto noPicture = file.readValue();
   if (!noPicture) return noPicture.error();

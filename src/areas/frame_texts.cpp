@@ -3,14 +3,13 @@
 // file sorts later lies above the earlier ones. Nothing is reported: a text
 // file that cannot be read in full still gives a shown text, whose
 // properties not read keep the template's values.
-#include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "areas/field_numbers.h"
 #include "common/field_reader.h"
-#include "common/number_text.h"
 #include "engine/game_window.h"
 #include "startup/program.h"
 
@@ -28,35 +27,6 @@ int highestIndex(const ui::Window& window, const std::string& set) {
     if (window.element(set, index) != nullptr) ++found;
   }
   return index;
-}
-
-// A field as a number, as assigning it to a numeric property converts it:
-// an empty field is 0, a text must read as a number or a Boolean word.
-std::optional<double> numberOf(const FieldValue& value) {
-  switch (value.kind()) {
-    case FieldValue::Kind::Empty: return 0.0;
-    case FieldValue::Kind::Boolean: return value.isTrue() ? -1.0 : 0.0;
-    case FieldValue::Kind::Number:
-    case FieldValue::Kind::Text: {
-      const std::string text = value.asText();
-      if (const std::optional<bool> word = parseBooleanWord(text)) return *word ? -1.0 : 0.0;
-      const std::optional<double> number = parseDecimal(text);
-      if (number && std::isfinite(*number)) return number;
-      return std::nullopt;
-    }
-  }
-  return std::nullopt;
-}
-
-// A number rounded to a whole number (ties to even) that fits 32 bits.
-std::optional<std::int32_t> wholeNumberOf(const FieldValue& value) {
-  const std::optional<double> number = numberOf(value);
-  if (!number) return std::nullopt;
-  const double rounded = std::nearbyint(*number);
-  if (rounded < std::numeric_limits<std::int32_t>::min() || rounded > std::numeric_limits<std::int32_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(rounded);
 }
 
 // A number is true when it is not 0.

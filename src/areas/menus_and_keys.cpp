@@ -38,6 +38,8 @@ void GameWindow::mnuSaveGame_Click() {
 }
 
 void GameWindow::Form_Unload(int& /*Cancel*/) {
+  // While pending events run below, the frame timer opens no frame.
+  closing_ = true;
   MediaPlayers& players = program_.players();
   players.MusicPlayer().mmClose();
   players.SoundPlayer().mmClose();
@@ -48,6 +50,7 @@ void GameWindow::Form_Unload(int& /*Cancel*/) {
   GameContext c = context();
   RestoreDisplayResolution(c);
   ui.doEvents();
+  closing_ = false;
   program_.welcome().window().show();
 }
 

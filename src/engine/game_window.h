@@ -112,6 +112,7 @@ class GameWindow {
   int movieWaits_ = 0;  // video waits in progress
   int tasksInProgress_ = 0;     // area tasks running (a press or a drop)
   bool frameMoveHeld_ = false;  // the frame timer fired during a task
+  bool closing_ = false;        // Form_Unload is closing the window
 };
 
 }  // namespace quorlen

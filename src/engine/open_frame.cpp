@@ -126,6 +126,9 @@ void GameWindow::armFrameTimer() {
 }
 
 void GameWindow::Timer1_Timer() {
+  // The window is closing (its media are already closed): the frame's time
+  // running out then opens no frame, which would start its music again.
+  if (closing_) return;
   // An area task in progress (inside its message box or its video wait)
   // keeps its frame: the move waits until the task has returned.
   if (tasksInProgress_ > 0) {

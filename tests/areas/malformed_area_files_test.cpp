@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(AreaCase{"area_empty.dat", {kLoadMessage1}, {kPassMessage}, false},
                       AreaCase{"area_ends_after_height.dat", {kLoadMessage1}, {kPassMessage}, false},
                       AreaCase{"area_left_not_a_number.dat", {kLoadMessage1}, {}, true},
-                      AreaCase{"area_width_out_of_range.dat", {kLoadMessage1}, {}, true},
+                      AreaCase{"area_width_out_of_range.dat", {}, {}, true},
+                      AreaCase{"area_width_a_word.dat", {kLoadMessage1}, {}, true},
                       AreaCase{"area_unterminated_quote.dat", {kLoadMessage1}, {kPassMessage}, false},
                       AreaCase{"area_picture_missing.dat", {kLoadMessage1}, {}, true},
                       AreaCase{"area_nine_fields.dat", {}, {kPassMessage}, false},
@@ -69,7 +70,7 @@ TEST_F(AreasTest, AnAreaThatFailsToLoadKeepsWhatWasSetBeforeTheFailure) {
   EXPECT_EQ(area(1)->left(), 30) << "the left was set before the file ended";
   EXPECT_EQ(area(1)->height(), 840) << "the height was set before the file ended";
 
-  putArea(1, malformed("area_width_out_of_range.dat"));
+  putArea(1, malformed("area_width_a_word.dat"));
   game.ResetFrameAreas();
   game.LoadAreas();
   ASSERT_NE(area(1), nullptr);
@@ -82,6 +83,30 @@ TEST_F(AreasTest, AnAreaThatFailsToLoadKeepsWhatWasSetBeforeTheFailure) {
   ASSERT_NE(area(1), nullptr);
   EXPECT_TRUE(area(1)->stretch()) << "the stretch flag is set before the picture is loaded";
   EXPECT_FALSE(area(1)->picture().has_value());
+}
+
+TEST_F(AreasTest, ARectangleBeyondSixteenBitsIsStillANumber) {
+  // The area file's rectangle is in twips, taken as any number: only a
+  // value that is not a number fails.
+  putArea(1, malformed("area_width_out_of_range.dat"));
+  setAreasCount(1);
+  game.LoadAreas();
+  EXPECT_TRUE(messageTexts().empty()) << "a width of 40000 twips is a number";
+  ASSERT_NE(area(1), nullptr);
+  EXPECT_EQ(area(1)->width(), 40000 - 60) << "the control leaves out 30 twips on either side";
+  EXPECT_EQ(area(1)->height(), 900 - 60);
+}
+
+TEST_F(AreasTest, QuotedAndFractionalRectangleFieldsAreNumbers) {
+  putArea(1, "\"1500\",10.5,60,61,#FALSE#,#FALSE#,\"\",0,\"\",0\r\n");
+  setAreasCount(1);
+  game.LoadAreas();
+  EXPECT_TRUE(messageTexts().empty());
+  ASSERT_NE(area(1), nullptr);
+  EXPECT_EQ(area(1)->left(), 1530) << "a quoted number is that number";
+  EXPECT_EQ(area(1)->top(), 40) << "10.5 rounds to 10 (ties to even)";
+  EXPECT_EQ(area(1)->width(), 1) << "a stored width of 60 gives the 1-twip minimum";
+  EXPECT_EQ(area(1)->height(), 1) << "61 - 60 is 1";
 }
 
 struct TaskCase {

@@ -1,88 +1,17 @@
 #pragma once
-// A loaded game window over the fake machine, for tests of the inventory,
-// the combining of items and the frame texts. The game's folders are under
-// /game; the frame on display is Hall, 640 x 480 pixels.
+// The game window of the frame Hall (tests/support/frame_game_fixture.h),
+// for tests of the inventory, the combining of items and the frame texts.
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "engine/game_window.h"
-#include "platform/input_events.h"
-#include "startup/program.h"
-#include "support/fake_platform.h"
+#include "support/frame_game_fixture.h"
 
 namespace quorlen::testing {
 
-// The fake file system, with folders that can be listed: a folder's files
-// are the paths under it, one level deep.
-class ListingFileSystem final : public platform::FileSystem {
- public:
-  explicit ListingFileSystem(fakes::MemoryFileSystem& files) : files_(files) {}
-
-  std::string programFolder() const override { return files_.programFolder(); }
-  Result<std::string> readFile(const std::string& path) override { return files_.readFile(path); }
-  Result<void> writeFile(const std::string& path, std::string_view bytes) override {
-    return files_.writeFile(path, bytes);
-  }
-  Result<void> replaceFile(const std::string& from, const std::string& to) override {
-    return files_.replaceFile(from, to);
-  }
-  Result<void> removeFile(const std::string& path) override { return files_.removeFile(path); }
-  bool fileExists(const std::string& path) override { return files_.fileExists(path); }
-  std::string resolve(const std::string& path) override { return path; }
-
-  // Only the patterns "*.EXT" are needed here.
-  std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) override {
-    ++listings;
-    lastFolder = folder;
-    const std::string ending = lower(std::string(pattern.substr(1)));
-    std::vector<std::string> names;
-    for (const auto& [path, bytes] : files_.files) {
-      if (!path.starts_with(folder + "/")) continue;
-      const std::string name = path.substr(folder.size() + 1);
-      if (name.find('/') != std::string::npos || !lower(name).ends_with(ending)) continue;
-      names.push_back(name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  int listings = 0;
-  std::string lastFolder;
-
- private:
-  static std::string lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-  }
-  fakes::MemoryFileSystem& files_;
-};
-
-class GameWindowTest : public ::testing::Test {
+class GameWindowTest : public FrameGameTest {
  protected:
-  GameWindowTest() {
-    ProgramState& state = program.state();
-    state.paths = GamePaths{"/game/", "/game/Frames/", "/game/Areas/", "/game/Icons/", "/game/Config/"};
-    state.project.GameTitle = "The Tale";
-    state.project.GameWidth = 640;
-    state.project.GameHeight = 480;
-    game.window().load();
-    game.ResetAll();
-    state.frame.FrameName = "Hall";
-    game.window().show();
-  }
-
-  void put(const std::string& path, const std::string& bytes) { machine.files.files[path] = bytes; }
-  void putPicture(const std::string& path, int width = 32, int height = 32) {
-    machine.ui.pictures[path] = ui::Picture{path, width, height};
-  }
   // An item whose file names the icon NAME.bmp, which is there.
   void defineItem(const std::string& name) {
     put("/game/Areas/" + name + ".obj", "\"" + name + ".bmp\"\r\n");
@@ -94,16 +23,6 @@ class GameWindowTest : public ::testing::Test {
       game.AddPickedObject(name);
     }
   }
-  // A file of tests/data/malformed/FOLDER.
-  static std::string malformed(const std::string& folder, const std::string& name) {
-    const auto path = std::filesystem::path(QUORLEN_TEST_DATA) / "malformed" / folder / name;
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in.good()) << "the test file " << path << " is there";
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
-
-  [[nodiscard]] ui::Control* item(int slot) const { return game.window().element("PickedObject", slot); }
-  [[nodiscard]] ui::Control* text(int index) const { return game.window().element("Text", index); }
   // The tags of slots 1 to ObjectsCount.
   [[nodiscard]] std::vector<std::string> tags() const {
     std::vector<std::string> out;
@@ -113,33 +32,6 @@ class GameWindowTest : public ::testing::Test {
     }
     return out;
   }
-  [[nodiscard]] std::vector<std::string> messageTexts() const {
-    std::vector<std::string> out;
-    for (const fakes::ShownMessage& m : machine.ui.messages) out.push_back(m.text);
-    return out;
-  }
-  // Presses the left button on one control and releases it over another.
-  void drag(ui::Control& from, ui::Control& to) {
-    ui::WindowManager& manager = machine.ui.windows();
-    const ui::Handle window = game.window().handle();
-    manager.post(ui::PointerDown{window, from.handle(), 0, 0, ui::MouseButton::Left});
-    manager.post(ui::PointerUp{window, 0, 0, ui::MouseButton::Left, to.handle()});
-    manager.dispatchPending();
-  }
-  void press(ui::Control& on, ui::MouseButton button) {
-    ui::WindowManager& manager = machine.ui.windows();
-    const ui::Handle window = game.window().handle();
-    manager.post(ui::PointerDown{window, on.handle(), 0, 0, button});
-    manager.post(ui::PointerUp{window, 0, 0, button, on.handle()});
-    manager.dispatchPending();
-  }
-
-  fakes::FakePlatform machine;
-  ListingFileSystem files{machine.files};
-  platform::Platform platform{machine.ui, machine.media, machine.display, machine.settings,
-                              machine.shell, files,       machine.clock};
-  Program program{platform};
-  GameWindow& game = program.game();
 };
 
 inline const std::string kErrorTitle = "Error";

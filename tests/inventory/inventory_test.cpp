@@ -55,6 +55,21 @@ TEST_F(InventoryTest, APickedItemShowsItsIconWithItsNameInFront) {
   EXPECT_TRUE(machine.ui.messages.empty());
 }
 
+TEST_F(InventoryTest, AMissingIconLeavesNoNamelessSlotBehind) {
+  // The item file reads well, but the icon picture it names is not there.
+  put("/game/Areas/Broken.obj", "\"broken.bmp\"\r\n");
+  game.AddPickedObject("Broken");
+  EXPECT_EQ(messageTexts(), Names{"Unable to pick up 'Broken'."});
+  EXPECT_EQ(machine.ui.messages[0].title, "Error");
+  EXPECT_EQ(machine.ui.messages[0].icon, ui::MsgBoxIcon::Exclamation);
+  EXPECT_EQ(game.ObjectsCount, 0) << "the failed pick-up takes no slot (a saved game would write it nameless)";
+  EXPECT_EQ(item(1), nullptr) << "no hidden element is left behind";
+  pickUp({"Lamp"});
+  ASSERT_EQ(tags(), Names{"Lamp"}) << "the next item takes the first slot";
+  EXPECT_EQ(item(1)->left(), 0) << "at the first place of the grid";
+  EXPECT_EQ(item(1)->top(), 0);
+}
+
 TEST_F(InventoryTest, ResetAllEmptiesTheInventory) {
   pickUp({"A", "B", "C"});
   game.ResetAll();
