@@ -41,7 +41,7 @@ TEST_F(FrameTextsTest, BooleansAreNumbersOrWords) {
   EXPECT_FALSE(text(4)->font().bold) << "#FALSE# is regular";
 }
 
-TEST_F(FrameTextsTest, ColoursAreRedGreenAndBlueParts) {
+TEST_F(FrameTextsTest, ColoursAreRedGreenAndBlueComponents) {
   const std::vector<std::pair<std::string, ui::Color>> cases{
       {"255", ui::rgb(255, 0, 0)}, {"65280", ui::rgb(0, 255, 0)}, {"16711680", ui::rgb(0, 0, 255)}, {"0", 0}};
   for (std::size_t i = 0; i < cases.size(); ++i) {

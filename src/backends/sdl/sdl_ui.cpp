@@ -196,11 +196,11 @@ ui::MsgBoxResult SdlUi::messageBox(const std::string& text, ui::MsgBoxButtons bu
     box.x = std::max(0.0, (w - box.layout.width) / 2);
     box.y = std::max(0.0, (h - box.layout.height) / 2);
   } else {
-    SurfaceSpec spec;
-    spec.title = title;
-    spec.width = static_cast<int>(box.layout.width);
-    spec.height = static_cast<int>(box.layout.height);
-    spec.borderless = true;
+    WindowPlacement place;
+    place.title = title;
+    place.width = static_cast<int>(box.layout.width);
+    place.height = static_cast<int>(box.layout.height);
+    place.borderless = true;
     Host* parent = lastShown_ != nullptr ? hostOf(*lastShown_) : nullptr;
     if (parent != nullptr && parent->surface) {
       int px = 0;
@@ -209,10 +209,10 @@ ui::MsgBoxResult SdlUi::messageBox(const std::string& text, ui::MsgBoxButtons bu
       int ph = 0;
       SDL_GetWindowPosition(parent->surface->window(), &px, &py);
       SDL_GetWindowSize(parent->surface->window(), &pw, &ph);
-      spec.x = px + (pw - spec.width) / 2;
-      spec.y = py + (ph - spec.height) / 2;
+      place.x = px + (pw - place.width) / 2;
+      place.y = py + (ph - place.height) / 2;
     }
-    box.own = std::make_unique<Surface>(spec, pictures_, text_, options_.filter);
+    box.own = std::make_unique<Surface>(place, pictures_, text_, options_.filter);
     if (parent != nullptr && parent->surface) SDL_SetWindowModalFor(box.own->window(), parent->surface->window());
     SDL_RaiseWindow(box.own->window());
   }

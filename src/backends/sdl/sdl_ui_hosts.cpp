@@ -64,22 +64,22 @@ void SdlUi::createHost(ui::Window& window) {
   Host host;
   host.window = &window;
   host.screen = !window.framed();
-  SurfaceSpec spec;
-  spec.title = window.title();
+  WindowPlacement place;
+  place.title = window.title();
   if (host.screen) {
-    spec.fullscreen = options_.fullscreen;
-    spec.resizable = true;
-    spec.width = options_.fullscreen ? bounds.w : bounds.w * 3 / 4;
-    spec.height = options_.fullscreen ? bounds.h : bounds.h * 3 / 4;
-    spec.x = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
-    spec.y = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+    place.fullscreen = options_.fullscreen;
+    place.resizable = true;
+    place.width = options_.fullscreen ? bounds.w : bounds.w * 3 / 4;
+    place.height = options_.fullscreen ? bounds.h : bounds.h * 3 / 4;
+    place.x = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+    place.y = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
   } else {
-    spec.width = toPixels(window.innerWidth());
-    spec.height = toPixels(window.innerHeight());
-    spec.x = bounds.x + toPixels(window.left()) + look::kBorder;
-    spec.y = bounds.y + toPixels(window.top()) + look::kTitleBarHeight;
+    place.width = toPixels(window.innerWidth());
+    place.height = toPixels(window.innerHeight());
+    place.x = bounds.x + toPixels(window.left()) + look::kBorder;
+    place.y = bounds.y + toPixels(window.top()) + look::kTitleBarHeight;
   }
-  host.surface = std::make_unique<Surface>(spec, pictures_, text_, options_.filter);
+  host.surface = std::make_unique<Surface>(place, pictures_, text_, options_.filter);
   auto& placed = hosts_[&window];
   placed = std::move(host);
   if (window.isModal() && lastShown_ != nullptr) {

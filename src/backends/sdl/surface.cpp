@@ -5,12 +5,12 @@
 
 namespace quorlen::sdl {
 
-Surface::Surface(const SurfaceSpec& spec, PictureStore& pictures, TextRenderer& text, Filter filter) {
+Surface::Surface(const WindowPlacement& place, PictureStore& pictures, TextRenderer& text, Filter filter) {
   Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;
-  if (spec.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-  if (spec.resizable) flags |= SDL_WINDOW_RESIZABLE;
-  if (spec.borderless) flags |= SDL_WINDOW_BORDERLESS;
-  window_.reset(SDL_CreateWindow(spec.title.c_str(), spec.x, spec.y, std::max(1, spec.width), std::max(1, spec.height),
+  if (place.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  if (place.resizable) flags |= SDL_WINDOW_RESIZABLE;
+  if (place.borderless) flags |= SDL_WINDOW_BORDERLESS;
+  window_.reset(SDL_CreateWindow(place.title.c_str(), place.x, place.y, std::max(1, place.width), std::max(1, place.height),
                                  flags));
   if (!window_) throw std::runtime_error(std::string("cannot make a window: ") + SDL_GetError());
   renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_PRESENTVSYNC));

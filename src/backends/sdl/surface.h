@@ -10,7 +10,8 @@
 
 namespace quorlen::sdl {
 
-struct SurfaceSpec {
+// How the desktop window of a model window (or a message box) is made.
+struct WindowPlacement {
   std::string title;
   int x = SDL_WINDOWPOS_CENTERED;  // window points
   int y = SDL_WINDOWPOS_CENTERED;
@@ -24,7 +25,7 @@ struct SurfaceSpec {
 class Surface {
  public:
   // Throws std::runtime_error when SDL can make no window or renderer.
-  Surface(const SurfaceSpec& spec, PictureStore& pictures, TextRenderer& text, Filter filter);
+  Surface(const WindowPlacement& place, PictureStore& pictures, TextRenderer& text, Filter filter);
   Surface(const Surface&) = delete;
   Surface& operator=(const Surface&) = delete;
 
