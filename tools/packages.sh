@@ -12,6 +12,8 @@ PLAYER_PACKAGES=(libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
 # The tests of the desktop player also make their videos with the ffmpeg
 # program and ask the X server which pointer it shows.
 TEST_PACKAGES=(ffmpeg libx11-dev libxfixes-dev)
+# The test sounds and music are made by a script with ffmpeg and Python.
+TEST_PACKAGES+=(python3)
 
 install_missing_packages() {
   local missing=()

@@ -41,8 +41,24 @@ TEST(MediaFileHeaders, WaveLengthIsDataOverByteRate) {
   EXPECT_EQ(backends::waveLengthMs(cut), 1000U);
 }
 
-TEST(MediaFileHeaders, AviLengthIsFrameTimeTimesFrames) {
-  EXPECT_EQ(backends::aviLengthMs(aviFile(66666, 150)), 9999U) << "15 fps, 150 frames";
+TEST(MediaFileHeaders, AviLengthIsFramesOverTheFrameRate) {
+  // The picture stream's header, as FFmpeg reads it for the desktop: 30
+  // frames at 15 a second are 2000 ms, where the main header's rounded
+  // frame time would make 1999.98.
+  std::string stream = "vids";
+  stream.append(16, '\0');                      // handler, flags, priority, language, initial frames
+  stream += bytes({1, 0, 0, 0, 15, 0, 0, 0});    // scale 1, rate 15
+  stream += bytes({0, 0, 0, 0, 30, 0, 0, 0});    // start 0, 30 frames
+  std::string mainHeader = bytes({0x6A, 0x04, 0x01, 0x00});  // 66666 microseconds a frame
+  mainHeader.append(12, '\0');
+  mainHeader += bytes({30, 0, 0, 0});
+  mainHeader.append(36, '\0');
+  const std::string video = riffFile(
+      "AVI ", {riffChunk("LIST", "hdrl" + riffChunk("avih", mainHeader) +
+                                     riffChunk("LIST", "strl" + riffChunk("strh", stream)))});
+  EXPECT_EQ(backends::aviLengthMs(video), 2000U) << "30 frames at 15 a second";
+
+  EXPECT_EQ(backends::aviLengthMs(aviFile(66666, 150)), 10000U) << "15 fps, 150 frames, to the nearest millisecond";
   EXPECT_EQ(backends::aviLengthMs(riffFile("AVI ", {riffChunk("LIST", "movi")})), 0U) << "no header list";
   EXPECT_EQ(backends::aviLengthMs(riffFile("AVI ", {riffChunk("LIST", "hd")})), 0U) << "list too short";
   EXPECT_EQ(backends::aviLengthMs(riffFile("AVI ", {riffChunk("LIST", "hdrl" + riffChunk("avih", "abc"))})), 0U)

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "backends/headless/media/headless_media_devices.h"
 #include "backends/sdl/media/video_device.h"
 #include "backends/sdl_media/sdl_media_fixture.h"
 #include "backends/shared/media/media_errors.h"
@@ -206,6 +207,36 @@ TEST_F(SdlVideoTest, DevicesOutliveTheirFactory) {
   EXPECT_EQ(ask("Status wav7 mode"), "playing");
   EXPECT_EQ(ask("Status 23 mode"), "playing");
   ASSERT_EQ(send("Close all").code, 0);
+}
+
+TEST_F(SdlVideoTest, LengthAndFormatAgreeWithTheHeadlessDevices) {
+  const std::string program = QUORLEN_FFMPEG_PROGRAM;
+  if (program.empty()) GTEST_SKIP() << "no ffmpeg program to make the video with";
+  backends::HeadlessMediaDeviceFactory headlessFactory(*files);
+  backends::MediaCommandInterpreter headless(headlessFactory);
+  const auto make = [&](const std::string& relative, const std::string& options) {
+    const std::string path = (folder / relative).string();
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    const std::string command = "\"" + program + "\" -nostdin -hide_banner -loglevel error -y " +
+                                "-f lavfi -i testsrc=size=160x120:rate=15 -t 2 " + options + " \"" + path + "\"";
+    return std::system(command.c_str()) == 0 ? path : std::string();
+  };
+  // 30 frames at 15 a second: a frame time of 66666 microseconds in the
+  // main header would make it 1999.98 ms.
+  const std::string video = make("Frames/lamp.avi", "-c:v cinepak");
+  ASSERT_FALSE(video.empty());
+  const std::string open = "Open \"" + video + "\" ALIAS 23 TYPE AviVideo wait parent 4097 style child";
+  ASSERT_EQ(send(open).code, 0);
+  ASSERT_EQ(headless.sendString(open, 255).code, 0);
+  EXPECT_EQ(ask("Status 23 length"), "2000");
+  EXPECT_EQ(headless.sendString("Status 23 length", 255).text, "2000") << "the backends disagree on the length";
+
+  // A video in another container, named as an AVI file, is refused by both.
+  const std::string other = make("Frames/other.avi", "-c:v mjpeg -f matroska");
+  ASSERT_FALSE(other.empty());
+  const std::string openOther = "Open \"" + other + "\" ALIAS 24 TYPE AviVideo wait parent 4097 style child";
+  EXPECT_EQ(send(openOther).code, backends::kMediaErrInvalidFile) << "the desktop played a file that is not AVI";
+  EXPECT_EQ(headless.sendString(openOther, 255).code, backends::kMediaErrInvalidFile);
 }
 
 TEST_F(SdlVideoTest, PathIsResolvedLikeEveryGamePath) {

@@ -85,16 +85,32 @@ std::uint64_t waveLengthMs(std::string_view bytes) {
 
 std::uint64_t aviLengthMs(std::string_view bytes) {
   if (!isRiffForm(bytes, "AVI ")) return 0;
-  constexpr std::size_t kFrameTimeAt = 0;    // microseconds per frame
+  constexpr std::size_t kFrameTimeAt = 0;    // avih: microseconds per frame
   constexpr std::size_t kTotalFramesAt = 16;
+  constexpr std::size_t kScaleAt = 20;       // strh: the rate is rate / scale frames a second
+  constexpr std::size_t kRateAt = 24;
+  constexpr std::size_t kLengthAt = 32;      // strh: frames
   ChunkWalk lists(riffBody(bytes));
   while (const std::optional<std::string_view> list = lists.next("LIST")) {
     if (list->size() < 4 || list->substr(0, 4) != "hdrl") continue;
+    // The picture stream's own header counts exactly; the main header's
+    // frame time is rounded to whole microseconds.
+    ChunkWalk streams(list->substr(4));
+    while (const std::optional<std::string_view> stream = streams.next("LIST")) {
+      if (stream->size() < 4 || stream->substr(0, 4) != "strl") continue;
+      const std::optional<std::string_view> header = ChunkWalk(stream->substr(4)).next("strh");
+      if (!header || header->size() < kLengthAt + 4 || header->substr(0, 4) != "vids") continue;
+      const std::uint64_t scale = littleEndian32(*header, kScaleAt);
+      const std::uint64_t rate = littleEndian32(*header, kRateAt);
+      const std::uint64_t frames = littleEndian32(*header, kLengthAt);
+      if (scale == 0 || rate == 0) break;
+      return (frames * scale * 1000 + rate / 2) / rate;
+    }
     const std::optional<std::string_view> header = ChunkWalk(list->substr(4)).next("avih");
     if (!header || header->size() < kTotalFramesAt + 4) return 0;
     const std::uint64_t frameTime = littleEndian32(*header, kFrameTimeAt);
     const std::uint64_t frames = littleEndian32(*header, kTotalFramesAt);
-    return frameTime * frames / 1000;
+    return (frameTime * frames + 500) / 1000;
   }
   return 0;
 }

@@ -18,8 +18,10 @@ namespace quorlen::backends {
 [[nodiscard]] std::uint64_t mediaLengthMs(MediaDeviceType type, std::string_view bytes);
 
 // The sizes the lengths come from: a WAVE file's data chunk over the byte
-// rate of its fmt chunk, and an AVI file's main header (avih) frame time in
-// microseconds times its frame count.
+// rate of its fmt chunk; an AVI file's picture stream header (strh) frame
+// count over its frame rate, or without one its main header's (avih) frame
+// time in microseconds times its frame count; both to the nearest
+// millisecond, as FFmpeg counts them for the desktop.
 [[nodiscard]] std::uint64_t waveLengthMs(std::string_view bytes);
 [[nodiscard]] std::uint64_t aviLengthMs(std::string_view bytes);
 

@@ -1,6 +1,6 @@
 #pragma once
-// Loading a sound or a piece of music from the bytes of its file, by what
-// the bytes hold (see sdl_media_devices.h).
+// Loading a sound or a piece of music from the bytes of its file (see
+// sdl_media_devices.h).
 
 #include <memory>
 #include <string_view>
@@ -11,13 +11,11 @@
 
 namespace quorlen::sdl {
 
-// kMediaErrInvalidFile when SDL_mixer cannot load the bytes.
+// kMediaErrInvalidFile when the bytes are not a file of the device's type
+// (a wave file for "waveaudio", a MIDI or RMID file for "sequencer"), or
+// when neither SDL_mixer nor FFmpeg can decode them.
 [[nodiscard]] backends::MediaResult<std::unique_ptr<backends::MediaDevice>> loadAudioDevice(
     const std::shared_ptr<MediaSession>& session, AudioOutput& output, backends::MediaDeviceType type,
     std::string_view bytes);
-
-// The rendering of a MIDI file ends with the synthesiser's silent tail:
-// the sound is cut after its last audible sample.
-void trimQuietEnd(Mix_Chunk& sound, const MixerFormat& format);
 
 }  // namespace quorlen::sdl

@@ -12,6 +12,13 @@ namespace {
 constexpr int kFrequency = 44100;
 constexpr int kChannels = 2;
 constexpr int kBufferFrames = 1024;  // about 23 ms a buffer
+// SDL_mixer's music volume at which General MIDI music at its loudest (a
+// band playing fortissimo) stays below full scale: SDL_mixer sets the
+// synthesiser's gain to 1.2 times the volume's share of its maximum, so
+// this is a gain of 0.2, FluidSynth's own default, which leaves room for
+// many voices at once. At SDL_mixer's maximum (six times that) loud pieces
+// clip.
+constexpr int kLoudestCleanMusicVolume = 21;
 
 }  // namespace
 
@@ -30,6 +37,7 @@ AudioOutput::AudioOutput() {
   format_ = MixerFormat{frequency, channels};
   channelsTaken_.assign(static_cast<std::size_t>(Mix_AllocateChannels(-1)), false);
   chooseMidiSoundFonts();
+  setMusicLoudness(1.0);
   if (format == AUDIO_S16SYS) Mix_SetPostMix(&AudioOutput::mixStreams, this);
 }
 
@@ -72,6 +80,10 @@ void AudioOutput::giveBackMusic(const MusicUser& user) {
   if (musicUser_ != &user) return;
   Mix_HaltMusic();
   musicUser_ = nullptr;
+}
+
+void AudioOutput::setMusicLoudness(double share) {
+  Mix_VolumeMusic(static_cast<int>(std::clamp(share, 0.0, 1.0) * kLoudestCleanMusicVolume + 0.5));
 }
 
 void AudioOutput::keepMidiSamples(std::shared_ptr<Mix_Music> music) { warmMidi_ = std::move(music); }

@@ -53,6 +53,11 @@ class AudioOutput {
   [[nodiscard]] bool hasMusic(const MusicUser& user) const { return musicUser_ == &user; }
   void giveBackMusic(const MusicUser& user);
 
+  // The loudness of the music, from 0 (silent) to 1 (the loudest it plays
+  // without clipping): SDL_mixer's music volume, which for MIDI is the
+  // synthesiser's gain. Music plays at 1 until told otherwise.
+  void setMusicLoudness(double share);
+
   // The synthesiser loads its sound font for every piece of MIDI music, and
   // does so quickly only while another piece still holds the font's
   // samples: the last one loaded is kept for that.

@@ -11,7 +11,9 @@
 //   (stop holds the music where it is, and play from there resumes it);
 //   a start anywhere else plays from the beginning, and the position then
 //   counts from 0;
-// - a range that ends before the end of the music ends by the clock.
+// - a range ends by the clock, the whole music too: the music ends at its
+//   last event, as a sequencer ends it, and the synthesiser's notes still
+//   fading then are cut (they would keep the device playing for seconds).
 
 #include <cstdint>
 #include <memory>
@@ -41,7 +43,7 @@ class MusicDevice final : public PlaybackDevice, private MusicUser {
   void resumeOutput() override;
   void haltOutput(std::uint64_t atMs) override;
   [[nodiscard]] bool outputFinished() const override;
-  [[nodiscard]] bool endsByClock() const override { return range().toMs() < lengthMs_; }
+  [[nodiscard]] bool endsByClock() const override { return true; }
   void musicTakenOver() override;
 
   AudioOutput& output_;

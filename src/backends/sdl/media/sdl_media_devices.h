@@ -3,12 +3,13 @@
 // SDL_mixer, "avivideo" through FFmpeg, behind the shared media-command
 // interpreter.
 //
-// Audio is played by what the file holds, whatever type it was opened as:
-// wave audio (and any other sound SDL_mixer loads) plays on a mixer channel;
-// MIDI opened as a sequencer plays as SDL_mixer's music, through its
-// FluidSynth synthesiser and a General MIDI sound font found on the system
-// (or named in SDL_SOUNDFONTS); MIDI opened as wave audio is rendered whole
-// when opened and then plays on a channel. So a sound, the music and a
+// Each device type opens only files of its own kind, told by their first
+// bytes as the headless devices tell them: a wave file ("waveaudio") plays
+// on a mixer channel, decoded by SDL_mixer or, for the codings it lacks, by
+// FFmpeg; a MIDI or RMID file ("sequencer") plays as SDL_mixer's music,
+// through its FluidSynth synthesiser and a General MIDI sound font found on
+// the system (or named in SDL_SOUNDFONTS); an AVI file ("avivideo") through
+// FFmpeg. Any other file is refused as invalid. A sound, the music and a
 // video's sound track play together. See sound_device.h and music_device.h
 // for which positions and ranges are exact.
 //

@@ -7,13 +7,15 @@
 
 namespace quorlen::sdl {
 
-SoundDevice::SoundDevice(std::shared_ptr<MediaSession> session, AudioOutput& output, ChunkHandle sound)
+SoundDevice::SoundDevice(std::shared_ptr<MediaSession> session, AudioOutput& output, ChunkHandle sound,
+                         std::uint64_t lengthMs)
     : PlaybackDevice(std::move(session)),
       output_(output),
       channel_(output.takeChannel()),
       sound_(std::move(sound)),
-      lengthMs_(std::uint64_t{sound_->alen} / static_cast<std::uint64_t>(output.format().bytesPerFrame()) * 1000 /
-                static_cast<std::uint64_t>(output.format().frequency)) {}
+      lengthMs_(lengthMs != 0 ? lengthMs
+                              : std::uint64_t{sound_->alen} / static_cast<std::uint64_t>(output.format().bytesPerFrame()) *
+                                    1000 / static_cast<std::uint64_t>(output.format().frequency)) {}
 
 SoundDevice::~SoundDevice() {
   // The channel lets go of the part before it is freed.

@@ -1,7 +1,6 @@
 #pragma once
 // A sound held whole in memory, in the mixer's format, playing on a mixer
-// channel of its own: wave audio, and MIDI opened as wave audio (rendered
-// by the synthesiser when it is opened). Any range plays exactly, the part
+// channel of its own: wave audio. Any range plays exactly, the part
 // of the sound between its ends going to the channel; the channel tells
 // when the sound has finished.
 
@@ -16,7 +15,8 @@ namespace quorlen::sdl {
 
 class SoundDevice final : public PlaybackDevice {
  public:
-  SoundDevice(std::shared_ptr<MediaSession> session, AudioOutput& output, ChunkHandle sound);
+  // `lengthMs` is the length the file states; 0 takes the decoded sound's.
+  SoundDevice(std::shared_ptr<MediaSession> session, AudioOutput& output, ChunkHandle sound, std::uint64_t lengthMs);
   ~SoundDevice() override;
   SoundDevice(const SoundDevice&) = delete;
   SoundDevice& operator=(const SoundDevice&) = delete;

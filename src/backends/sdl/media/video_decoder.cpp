@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string_view>
 #include <utility>
 
 #include "backends/shared/media/media_errors.h"
@@ -57,6 +58,9 @@ backends::MediaResult<std::unique_ptr<VideoDecoder>> VideoDecoder::open(const st
     return backends::MediaError{openError(opened)};
   }
   FormatContextHandle format(raw);
+  // An "avivideo" device plays AVI files only, as the headless one does,
+  // whatever else FFmpeg could read.
+  if (std::string_view(format->iformat->name) != "avi") return backends::MediaError{backends::kMediaErrInvalidFile};
   if (avformat_find_stream_info(format.get(), nullptr) < 0) return backends::MediaError{backends::kMediaErrInvalidFile};
 
   const AVCodec* decoder = nullptr;

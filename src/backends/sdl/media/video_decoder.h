@@ -23,7 +23,7 @@ class VideoDecoder {
   // Opens `path` (a path on disk). `sound` is the mixer's format, or null
   // to leave the sound out. Fails with kMediaErrFileNotFound or
   // kMediaErrFileRead when the file cannot be opened, kMediaErrInvalidFile
-  // when it holds no picture that FFmpeg decodes.
+  // when it is not an AVI file or holds no picture that FFmpeg decodes.
   [[nodiscard]] static backends::MediaResult<std::unique_ptr<VideoDecoder>> open(const std::string& path,
                                                                                 const MixerFormat* sound);
 

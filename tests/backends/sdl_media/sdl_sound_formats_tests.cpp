@@ -1,0 +1,187 @@
+// Every wave coding and MIDI form of the era, made by tests/media/
+// make_sounds.sh, played through the desktop devices into SDL's disk audio
+// driver: what a person hears (a tone of the right length, music that ends
+// with its last note, loud music that does not clip) and what the game's
+// commands see, which the headless devices must answer alike.
+
+#include <gtest/gtest.h>
+
+#include <stdlib.h>  // setenv, unsetenv
+#include <unistd.h>  // getpid
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "backends/headless/media/headless_media_devices.h"
+#include "backends/sdl/media/sound_fonts.h"
+#include "backends/sdl_media/sdl_media_fixture.h"
+
+namespace quorlen::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr const char* kSmallFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+// The files the script made, once for all the tests here and removed at
+// the end; an empty path when it could not run (no ffmpeg or Python).
+class MadeSounds {
+ public:
+  MadeSounds() {
+    const std::filesystem::path target =
+        std::filesystem::temp_directory_path() / ("quorlen-sounds-" + std::to_string(::getpid()));
+    const std::string command =
+        "bash \"" + std::string(QUORLEN_MAKE_SOUNDS) + "\" \"" + target.string() + "\" >/dev/null 2>&1";
+    if (std::system(command.c_str()) == 0) folder_ = target;
+    std::error_code ignored;
+    if (folder_.empty()) std::filesystem::remove_all(target, ignored);
+  }
+  ~MadeSounds() {
+    std::error_code ignored;
+    if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
+  }
+  MadeSounds(const MadeSounds&) = delete;
+  MadeSounds& operator=(const MadeSounds&) = delete;
+
+  [[nodiscard]] const std::filesystem::path& folder() const { return folder_; }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+const std::filesystem::path& madeSounds() {
+  static const MadeSounds made;
+  return made.folder();
+}
+
+std::string readBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The loudest sample, as a magnitude: 32767 or more is full scale.
+int peakOf(const std::vector<std::int16_t>& samples) {
+  int peak = 0;
+  for (const std::int16_t s : samples) peak = std::max(peak, std::abs(int{s}));
+  return peak;
+}
+
+class SdlSoundFormatsTest : public SdlMediaTest {
+ protected:
+  void SetUp() override {
+    if (madeSounds().empty()) GTEST_SKIP() << "tests/media/make_sounds.sh could not run (ffmpeg, python3)";
+  }
+  void TearDown() override { unsetenv("SDL_SOUNDFONTS"); }
+
+  // Copies a made file into the game folder and opens it on both backends'
+  // devices under `alias`; answers the length they agree on.
+  std::uint64_t openOnBoth(const std::string& made, const std::string& bytes, const std::string& type) {
+    const std::string path = addFile("Frames/" + std::filesystem::path(made).filename().string(), bytes);
+    const std::string command = "Open \"" + path + "\" ALIAS x1 TYPE " + type + " wait";
+    EXPECT_EQ(send(command).code, 0) << made << " does not open on the desktop";
+    EXPECT_EQ(headlessMedia.sendString(command, 255).code, 0) << made << " does not open headless";
+    const std::string length = ask("Status x1 length");
+    EXPECT_EQ(headlessMedia.sendString("Status x1 length", 255).text, length)
+        << made << ": the two backends disagree on the length";
+    return length.empty() ? 0 : std::stoull(length);
+  }
+
+  backends::HeadlessMediaDeviceFactory headlessFactory{*files};
+  backends::MediaCommandInterpreter headlessMedia{headlessFactory};
+};
+
+class SdlToneFormatTest : public SdlSoundFormatsTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SdlToneFormatTest, PlaysTheWholeToneOnce) {
+  const std::string name = std::string(GetParam()) + ".wav";
+  const std::uint64_t length = openOnBoth(name, readBytes(madeSounds() / "tones" / name), "Waveaudio");
+  // One second of sound; coded blocks are filled up at the end.
+  EXPECT_GE(length, 990U) << name;
+  EXPECT_LE(length, 1100U) << name;
+  ASSERT_EQ(send("Play x1").code, 0);
+  EXPECT_EQ(modeOf("x1"), "playing") << name;
+  runWhilePlaying("x1");
+  EXPECT_EQ(modeOf("x1"), "stopped") << name << ": the end of the sound was not noticed";
+  EXPECT_EQ(numberOf("Status x1 position"), length) << name;
+  ASSERT_EQ(send("Close x1").code, 0);
+
+  const std::vector<std::int16_t> samples = closeAndReadOutput();
+  EXPECT_GT(loudestRms(samples), 6000.0) << name << ": the tone (half of full scale) is missing or faint";
+  EXPECT_NEAR(loudMilliseconds(samples, 3000.0), 1000, 80) << name << ": the tone was not heard once, whole";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codings, SdlToneFormatTest,
+    ::testing::Values("pcm8-mono-11025", "pcm8-stereo-11025", "pcm16-mono-11025", "pcm16-stereo-11025",
+                      "pcm8-mono-22050", "pcm8-stereo-22050", "pcm16-mono-22050", "pcm16-stereo-22050",
+                      "pcm8-mono-44100", "pcm8-stereo-44100", "pcm16-mono-44100", "pcm16-stereo-44100", "ima-adpcm",
+                      "ms-adpcm", "mu-law", "a-law", "gsm", "mp3", "extra-chunks", "riff-size-too-large",
+                      "riff-size-zero"),
+    [](const ::testing::TestParamInfo<const char*>& param) {
+      std::string name = param.param;
+      std::replace(name.begin(), name.end(), '-', '_');
+      return name;
+    });
+
+class SdlMidiFormatTest : public SdlSoundFormatsTest, public ::testing::WithParamInterface<const char*> {
+ protected:
+  void SetUp() override {
+    SdlSoundFormatsTest::SetUp();
+    if (IsSkipped()) return;
+    if (std::filesystem::exists(kSmallFont)) setenv("SDL_SOUNDFONTS", kSmallFont, 1);
+    openTheOutput();
+    if (!sdl::haveMidiSoundFont()) GTEST_SKIP() << "no General MIDI sound font installed";
+  }
+
+  // The lengths the script gave its MIDI files.
+  static std::map<std::string, std::uint64_t> madeLengths() {
+    std::map<std::string, std::uint64_t> lengths;
+    std::ifstream in(madeSounds() / "lengths.txt");
+    std::string name;
+    std::uint64_t ms = 0;
+    while (in >> name >> ms) lengths[name] = ms;
+    return lengths;
+  }
+};
+
+TEST_P(SdlMidiFormatTest, EndsWithItsLastEvent) {
+  const std::string name = GetParam();
+  const std::uint64_t expected = madeLengths().at(name);
+  const std::uint64_t length = openOnBoth(name, readBytes(madeSounds() / "music" / name), "Sequencer");
+  EXPECT_EQ(length, expected) << name << ": the time of its last event, with its tempo changes";
+
+  // "play ... wait" returns when the music has reached its length; the
+  // synthesiser's notes still fading then are cut.
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_EQ(send("Play x1 wait").code, 0);
+  const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+  EXPECT_EQ(modeOf("x1"), "stopped") << name;
+  EXPECT_EQ(numberOf("Status x1 position"), length) << name;
+  EXPECT_GE(took.count(), static_cast<std::int64_t>(length) - 20) << name << ": the wait ended before the music";
+  EXPECT_LT(took.count(), static_cast<std::int64_t>(length) + 250) << name << ": \"stopped\" came late";
+  ASSERT_EQ(send("Close x1").code, 0);
+
+  // What was heard: the music, and after its last event nothing more than
+  // a quarter of a second (counted in the output, not by the clock).
+  const std::vector<std::int16_t> samples = closeAndReadOutput();
+  EXPECT_GT(loudestRms(samples), 150.0) << name << ": the music did not reach the output";
+  EXPECT_LE(loudMilliseconds(samples, 30.0), static_cast<int>(length) + 250) << name << ": sounded on past its end";
+  EXPECT_LT(peakOf(samples), 32767) << name << ": the music clips";
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, SdlMidiFormatTest,
+                         ::testing::Values("type0.mid", "type1.mid", "type1.rmi", "loud.mid", "long-release.mid"),
+                         [](const ::testing::TestParamInfo<const char*>& param) {
+                           std::string name = param.param;
+                           std::replace(name.begin(), name.end(), '.', '_');
+                           std::replace(name.begin(), name.end(), '-', '_');
+                           return name;
+                         });
+
+}  // namespace
+}  // namespace quorlen::testing
