@@ -10,6 +10,7 @@
 #include <string>
 
 #include "backends/headless/media/headless_media_devices.h"
+#include "backends/sdl/media/ffmpeg_handles.h"
 #include "backends/sdl/media/video_device.h"
 #include "backends/sdl_media/sdl_media_fixture.h"
 #include "backends/shared/media/media_errors.h"
@@ -101,10 +102,33 @@ INSTANTIATE_TEST_SUITE_P(OldCodecs, SdlVideoCodecTest,
                          ::testing::Values(Codec{"Cinepak", "-c:v cinepak"}, Codec{"MicrosoftVideo1", "-c:v msvideo1"},
                                            Codec{"MotionJpeg", "-c:v mjpeg -q:v 4"},
                                            Codec{"Palette8Uncompressed", "-c:v rawvideo -pix_fmt pal8"},
-                                           Codec{"Uncompressed24", "-c:v rawvideo -pix_fmt bgr24"}),
+                                           Codec{"Uncompressed24", "-c:v rawvideo -pix_fmt bgr24"},
+                                           Codec{"ImaAdpcmSound", "-c:v cinepak -c:a adpcm_ima_wav"},
+                                           Codec{"MsAdpcmSound", "-c:v cinepak -c:a adpcm_ms"}),
                          [](const ::testing::TestParamInfo<Codec>& param) { return std::string(param.param.name); });
 
 constexpr Codec kCinepak{"Cinepak", "-c:v cinepak"};
+
+TEST(SdlVideoDecoders, IndeoVideosWouldDecode) {
+  // No program makes Indeo videos and no package ships one: the decoders
+  // FFmpeg brings for them are at least there.
+  for (const AVCodecID codec : {AV_CODEC_ID_INDEO3, AV_CODEC_ID_INDEO4, AV_CODEC_ID_INDEO5}) {
+    EXPECT_NE(avcodec_find_decoder(codec), nullptr) << avcodec_get_name(codec) << " is missing from FFmpeg";
+  }
+}
+
+TEST_F(SdlVideoTest, Mp3SoundTrackIsHeard) {
+  // The encoder's padding makes the sound, and so the file, a frame longer.
+  const std::string path = makeVideo("Frames/intro.avi", Codec{"Mp3Sound", "-c:v cinepak -c:a libmp3lame"});
+  if (path.empty()) GTEST_SKIP() << "no ffmpeg program to make the video with";
+  openAndPlay(path);
+  EXPECT_TRUE(device("23").hasSound()) << "the sound track was not found";
+  runWhilePlaying("23");
+  EXPECT_EQ(ask("Status 23 mode"), "stopped");
+  ASSERT_EQ(send("Close 23").code, 0);
+  const std::vector<std::int16_t> samples = closeAndReadOutput();
+  EXPECT_NEAR(loudMilliseconds(samples, 1000.0), 1000, 100) << "the sound track played once, whole";
+}
 
 TEST_F(SdlVideoTest, FramesFollowTheClock) {
   const std::string path = makeVideo("Frames/intro.avi", kCinepak);
