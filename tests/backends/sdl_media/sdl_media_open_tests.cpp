@@ -30,6 +30,26 @@ TEST_F(SdlMediaOpenTest, AFolderInPlaceOfASoundCannotBeRead) {
             backends::kMediaErrFileRead);
 }
 
+TEST_F(SdlMediaOpenTest, DamagedCodedSoundsPlayWhatDecodesOrAreRefused) {
+  // Wave codings that FFmpeg decodes for SDL_mixer: noise in place of GSM
+  // frames cut inside a block still decodes (as noise); an MP3 coding with
+  // no frame in it, and a format with no channels, give nothing to play.
+  struct Expected {
+    const char* name;
+    int code;
+  };
+  for (const Expected& file : {Expected{"gsm-noise-cut.wav", 0},
+                               Expected{"mp3-no-frames.wav", backends::kMediaErrInvalidFile},
+                               Expected{"gsm-no-channels.wav", backends::kMediaErrInvalidFile}}) {
+    const std::string path = addFile(std::string("Areas/") + file.name, malformedFile(file.name));
+    ASSERT_EQ(send("Open \"" + path + "\" ALIAS x1 TYPE Waveaudio wait").code, file.code) << file.name;
+    if (file.code != 0) continue;
+    ASSERT_EQ(send("Play x1 wait").code, 0) << file.name;
+    EXPECT_EQ(modeOf("x1"), "stopped") << file.name << ": the decoded part has an end";
+    ASSERT_EQ(send("Close x1").code, 0);
+  }
+}
+
 struct MalformedFile {
   const char* name;
   const char* type;

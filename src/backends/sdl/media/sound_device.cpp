@@ -7,15 +7,22 @@
 
 namespace quorlen::sdl {
 
+namespace {
+
+std::uint64_t decodedLengthMs(const Mix_Chunk& sound, const MixerFormat& format) {
+  const auto frames = std::uint64_t{sound.alen} / static_cast<std::uint64_t>(format.bytesPerFrame());
+  return frames * 1000 / static_cast<std::uint64_t>(format.frequency);
+}
+
+}  // namespace
+
 SoundDevice::SoundDevice(std::shared_ptr<MediaSession> session, AudioOutput& output, ChunkHandle sound,
                          std::uint64_t lengthMs)
     : PlaybackDevice(std::move(session)),
       output_(output),
       channel_(output.takeChannel()),
       sound_(std::move(sound)),
-      lengthMs_(lengthMs != 0 ? lengthMs
-                              : std::uint64_t{sound_->alen} / static_cast<std::uint64_t>(output.format().bytesPerFrame()) *
-                                    1000 / static_cast<std::uint64_t>(output.format().frequency)) {}
+      lengthMs_(lengthMs != 0 ? lengthMs : decodedLengthMs(*sound_, output.format())) {}
 
 SoundDevice::~SoundDevice() {
   // The channel lets go of the part before it is freed.
