@@ -26,6 +26,14 @@ TEST(MediaFileHeaders, EachTypeAcceptsOnlyItsOwnHeader) {
   EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::AviVideo, wave));
   EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::Sequencer, wave));
   EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::WaveAudio, "RIFF")) << "header cut short";
+  // What the desktop cannot begin to play is refused here too.
+  EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::Sequencer, riffFile("RMID", {riffChunk("data", "RIFF")})))
+      << "RMID without MIDI in it";
+  std::string noChannels = wave;
+  noChannels.replace(noChannels.find("fmt ") + 10, 2, std::string(2, '\0'));
+  EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::WaveAudio, noChannels)) << "no channels";
+  EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::WaveAudio, wave.substr(0, wave.find("data"))))
+      << "no data chunk";
   EXPECT_FALSE(backends::hasMediaHeader(MediaDeviceType::WaveAudio, ""));
 }
 

@@ -51,12 +51,23 @@ class ChunkWalk {
 
 std::string_view riffBody(std::string_view bytes) { return bytes.substr(kRiffHeaderSize); }
 
+// A wave file the desktop can begin to decode: a format chunk naming at
+// least one channel and a sample rate, and a data chunk.
+bool isPlayableWave(std::string_view bytes) {
+  if (!isRiffForm(bytes, "WAVE")) return false;
+  constexpr std::size_t kFormatFields = 16;  // tag, channels, rate, byte rate, block align, bits
+  const std::optional<std::string_view> format = ChunkWalk(riffBody(bytes)).next("fmt ");
+  if (!format || format->size() < kFormatFields) return false;
+  const bool anyChannel = (*format)[2] != '\0' || (*format)[3] != '\0';
+  return anyChannel && littleEndian32(*format, 4) > 0 && ChunkWalk(riffBody(bytes)).next("data").has_value();
+}
+
 }  // namespace
 
 bool hasMediaHeader(MediaDeviceType type, std::string_view bytes) {
   switch (type) {
-    case MediaDeviceType::WaveAudio: return isRiffForm(bytes, "WAVE");
-    case MediaDeviceType::Sequencer: return bytes.substr(0, 4) == "MThd" || isRiffForm(bytes, "RMID");
+    case MediaDeviceType::WaveAudio: return isPlayableWave(bytes);
+    case MediaDeviceType::Sequencer: return midiFileIn(bytes).substr(0, 4) == "MThd";
     case MediaDeviceType::AviVideo: return isRiffForm(bytes, "AVI ");
   }
   return false;

@@ -9,8 +9,10 @@
 
 namespace quorlen::backends {
 
-// RIFF....WAVE for waveaudio; MThd, or RIFF....RMID around one, for the
-// sequencer; RIFF....AVI  for avivideo.
+// RIFF....WAVE with a format chunk (one channel or more, a sample rate) and
+// a data chunk for waveaudio; MThd, or RIFF....RMID whose data chunk holds
+// one, for the sequencer; RIFF....AVI  for avivideo. The codings inside are
+// not looked at.
 [[nodiscard]] bool hasMediaHeader(MediaDeviceType type, std::string_view bytes);
 
 // The playing time of a file that hasMediaHeader(type, ...) accepted; 0 when
