@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -28,35 +29,30 @@ using namespace std::chrono_literals;
 
 constexpr const char* kSmallFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
-// The files the script made, once for all the tests here and removed at
-// the end; an empty path when it could not run (no ffmpeg or Python).
-class MadeSounds {
- public:
-  MadeSounds() {
-    const std::filesystem::path target =
-        std::filesystem::temp_directory_path() / ("quorlen-sounds-" + std::to_string(::getpid()));
-    const std::string command =
-        "bash \"" + std::string(QUORLEN_MAKE_SOUNDS) + "\" \"" + target.string() + "\" >/dev/null 2>&1";
-    if (std::system(command.c_str()) == 0) folder_ = target;
-    std::error_code ignored;
-    if (folder_.empty()) std::filesystem::remove_all(target, ignored);
-  }
-  ~MadeSounds() {
-    std::error_code ignored;
-    if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
-  }
-  MadeSounds(const MadeSounds&) = delete;
-  MadeSounds& operator=(const MadeSounds&) = delete;
+std::string readBytes(const std::filesystem::path& path);
 
-  [[nodiscard]] const std::filesystem::path& folder() const { return folder_; }
-
- private:
-  std::filesystem::path folder_;
-};
+// The files the script made, kept in the build folder under a name that
+// changes with the script, so that the test processes make them once: each
+// makes them in a folder of its own and the first to finish names it.
+// Empty when the script could not run (no ffmpeg or Python).
+std::filesystem::path makeSounds() {
+  const std::string script = readBytes(QUORLEN_MAKE_SOUNDS);
+  const std::filesystem::path made =
+      std::filesystem::path(QUORLEN_MADE_SOUNDS) / ("sounds-" + std::to_string(std::hash<std::string>{}(script)));
+  std::error_code error;
+  if (std::filesystem::exists(made / "lengths.txt", error)) return made;
+  const std::filesystem::path mine = made.string() + ".part-" + std::to_string(::getpid());
+  const std::string command =
+      "bash \"" + std::string(QUORLEN_MAKE_SOUNDS) + "\" \"" + mine.string() + "\" >/dev/null 2>&1";
+  const bool ran = std::system(command.c_str()) == 0;
+  if (ran) std::filesystem::rename(mine, made, error);
+  std::filesystem::remove_all(mine, error);
+  return ran && std::filesystem::exists(made / "lengths.txt", error) ? made : std::filesystem::path();
+}
 
 const std::filesystem::path& madeSounds() {
-  static const MadeSounds made;
-  return made.folder();
+  static const std::filesystem::path made = makeSounds();
+  return made;
 }
 
 std::string readBytes(const std::filesystem::path& path) {
