@@ -88,6 +88,19 @@ TEST(PictureHeaders, AbsurdOrLyingSizesAreRefusedBeforeAnythingDecodes) {
   EXPECT_EQ(upsideDown.value().height, 2) << "a top-down bitmap's height";
 }
 
+TEST(PictureHeaders, EveryMalformedFileIsRefusedAsAPictureAndAsACursor) {
+  namespace fs = std::filesystem;
+  int tried = 0;
+  for (const auto& entry : fs::directory_iterator(std::string(QUORLEN_TEST_DATA) + "/malformed/pictures")) {
+    if (entry.path().extension() == ".md") continue;
+    const std::string bytes = fileBytes(entry.path().string());
+    EXPECT_FALSE(readPictureSize(bytes)) << entry.path().filename() << " is no picture";
+    EXPECT_FALSE(readCursorHeader(bytes)) << entry.path().filename() << " is no cursor";
+    ++tried;
+  }
+  EXPECT_GE(tried, 12) << "every malformed picture was tried";
+}
+
 TEST(CursorFiles, SizeHotSpotAndPixelsComeFromTheShownEntry) {
   int checked = 0;
   for (const auto& p : cursorPoints()) {

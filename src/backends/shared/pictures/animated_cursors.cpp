@@ -72,12 +72,6 @@ Result<Parsed> parse(std::string_view b) {
 
 bool isAnimatedCursor(std::string_view b) { return b.size() >= 12 && b.substr(0, 4) == "RIFF" && b.substr(8, 4) == "ACON"; }
 
-Result<std::string_view> firstAnimationFrame(std::string_view bytes) {
-  auto parsed = parse(bytes);
-  if (!parsed) return parsed.error();
-  return parsed.value().icons.front();
-}
-
 Result<CursorAnimation> decodeCursorAnimation(std::string_view b) {
   CursorAnimation out;
   if (!isAnimatedCursor(b)) {

@@ -24,9 +24,6 @@ struct CursorAnimation {
 };
 
 [[nodiscard]] bool isAnimatedCursor(std::string_view bytes);
-// The first icon chunk of an animated cursor (its hot spot is the one the
-// cursor reports).
-[[nodiscard]] Result<std::string_view> firstAnimationFrame(std::string_view bytes);
 [[nodiscard]] Result<CursorAnimation> decodeCursorAnimation(std::string_view bytes);
 
 }  // namespace quorlen::backends

@@ -158,16 +158,12 @@ Result<PictureSize> readPictureSize(std::string_view b) {
 }
 
 Result<CursorHeader> readCursorHeader(std::string_view bytes) {
-  std::string_view file = bytes;
-  if (isAnimatedCursor(bytes)) {
-    auto first = firstAnimationFrame(bytes);
-    if (!first) return first.error();
-    file = first.value();
-  }
-  auto entry = chooseIconEntry(file);
-  if (!entry) return entry.error();
-  const IconEntry& e = entry.value();
-  return CursorHeader{{e.width, e.height}, e.hotX, e.hotY};
+  // Decoded whole (cursor files are small), so that a file accepted here is
+  // one the desktop can show.
+  auto animation = decodeCursorAnimation(bytes);
+  if (!animation) return animation.error();
+  const IconImage& first = animation.value().frames.front();
+  return CursorHeader{{first.width, first.height}, first.hotX, first.hotY};
 }
 
 }  // namespace quorlen::backends

@@ -30,9 +30,9 @@ inline constexpr long long kMostPixels = 64LL * 1024 * 1024;
 
 [[nodiscard]] PictureFormat pictureFormat(std::string_view bytes);
 [[nodiscard]] Result<PictureSize> readPictureSize(std::string_view bytes);
-// A .cur, .ico or animated cursor file: the image the system shows (its
-// first frame for an animated cursor), with its hot spot (an icon's is its
-// centre).
+// A .cur, .ico or animated cursor file, checked whole: the size and hot
+// spot of the image the system shows (the first frame of an animated
+// cursor; an icon's hot spot is its centre).
 [[nodiscard]] Result<CursorHeader> readCursorHeader(std::string_view bytes);
 
 }  // namespace quorlen::backends
