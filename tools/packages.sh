@@ -10,8 +10,9 @@ PLAYER_PACKAGES=(libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
                  libswscale-dev libswresample-dev libavutil-dev libfontconfig-dev fonts-liberation
                  timgm6mb-soundfont xvfb openbox xdotool)
 # Pictures SDL_image does not read the platform's way: CMYK JPEGs (libjpeg),
-# WMF (libwmf) and EMF (libemf2svg, drawn by librsvg with cairo).
-PLAYER_PACKAGES+=(libjpeg-dev libwmf-dev libemf2svg-dev librsvg2-dev libcairo2-dev)
+# WMF (libwmf, whose text takes the URW fonts) and EMF (libemf2svg, drawn by
+# librsvg with cairo).
+PLAYER_PACKAGES+=(libjpeg-dev libwmf-dev fonts-urw-base35 libemf2svg-dev librsvg2-dev libcairo2-dev)
 # The tests of the desktop player also make their videos with the ffmpeg
 # program and ask the X server which pointer it shows.
 TEST_PACKAGES=(ffmpeg libx11-dev libxfixes-dev)

@@ -249,6 +249,34 @@ def wmf():
 
 
 write("quadrants.wmf", wmf())
+
+
+def wmf_text():
+    """Black text "HI" 64 twips high on a white ground, 64 x 32 pixels."""
+    width, height = 15 * 64, 15 * 32
+    records = [wmf_record(0x020B, 0, 0), wmf_record(0x020C, height, width)]
+    records.append(struct.pack("<IHI", 5, 0x0209, colorref(BLACK)))  # text colour
+    records.append(wmf_record(0x0102, 1))  # transparent text ground
+    face = b"Helvetica\0"
+    face += b"\0" * (len(face) % 2)
+    font = struct.pack("<hhhhhBBBBBBBB", -height * 3 // 4, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0) + face
+    records.append(struct.pack("<IH", 3 + len(font) // 2, 0x02FB) + font)  # font, object 0
+    records.append(wmf_record(0x012D, 0))
+    records.append(struct.pack("<IHHI", 7, 0x02FC, 0, colorref(WHITE)) + b"\0\0")  # white brush, object 1
+    records.append(wmf_record(0x012D, 1))
+    records.append(wmf_record(0x041B, height, width, 0, 0))
+    records.append(struct.pack("<IHH", 3 + 1 + 1 + 2, 0x0521, 2) + b"HI" + struct.pack("<hh", height // 8, width // 4))
+    records.append(wmf_record(0x0000))
+    body = b"".join(records)
+    header = struct.pack("<HHHIHIH", 1, 9, 0x0300, (18 + len(body)) // 2, 2, max(len(r) for r in records) // 2, 0)
+    placeable = struct.pack("<IHhhhhHI", 0x9AC6CDD7, 0, 0, 0, width, height, 1440, 0)
+    checksum = 0
+    for (word,) in struct.iter_unpack("<H", placeable[:20]):
+        checksum ^= word
+    return placeable + struct.pack("<H", checksum) + header + body
+
+
+write("text.wmf", wmf_text())
 expect("quadrants.wmf", SIZE, SIZE, QUADRANTS, tolerance=8)
 
 

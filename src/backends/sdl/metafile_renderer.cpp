@@ -1,11 +1,14 @@
 #include "backends/sdl/metafile_renderer.h"
 
+#include <SDL_image.h>
 #include <cairo.h>
 #include <emf2svg.h>
 #include <librsvg/rsvg.h>
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -30,6 +33,29 @@ struct GObjectCloser {
 struct CairoSurfaceCloser {
   void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
 };
+// A FILE writing into memory; what was written is `data` once closed.
+class MemoryStream {
+ public:
+  MemoryStream() : file_(open_memstream(&data_, &length_)) {}
+  ~MemoryStream() {
+    if (file_ != nullptr) std::fclose(file_);
+    std::free(data_);
+  }
+  MemoryStream(const MemoryStream&) = delete;
+  MemoryStream& operator=(const MemoryStream&) = delete;
+  [[nodiscard]] FILE* file() const { return file_; }
+  [[nodiscard]] std::string_view close() {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = nullptr;
+    return data_ != nullptr ? std::string_view(data_, length_) : std::string_view();
+  }
+
+ private:
+  char* data_ = nullptr;
+  std::size_t length_ = 0;
+  FILE* file_;
+};
+
 struct CairoCloser {
   void operator()(cairo_t* c) const { cairo_destroy(c); }
 };
@@ -37,44 +63,43 @@ struct CairoCloser {
 
 SurfacePtr renderWmf(std::string_view bytes, int width, int height) {
   if (!sizeAllowed(width, height)) return nullptr;
-  wmfAPI_Options options{};
-  options.function = wmf_gd_function;
-  wmfAPI* raw = nullptr;
-  if (wmf_api_create(&raw, WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL, &options) != wmf_E_None) {
-    if (raw != nullptr) wmf_api_destroy(raw);
-    return nullptr;
-  }
-  std::unique_ptr<wmfAPI, WmfApiCloser> api(raw);
-  // libwmf reads the buffer only; it takes it as writable.
-  std::string copy(bytes);
-  if (wmf_mem_open(api.get(), reinterpret_cast<unsigned char*>(copy.data()), static_cast<long>(copy.size())) !=
-      wmf_E_None) {
-    return nullptr;
-  }
-  wmfD_Rect box{};
-  if (wmf_scan(api.get(), 0, &box) != wmf_E_None) return nullptr;
-  wmf_gd_t* device = WMF_GD_GetData(api.get());
-  device->type = wmf_gd_image;
-  device->bbox = box;
-  device->width = static_cast<unsigned int>(width);
-  device->height = static_cast<unsigned int>(height);
-  if (wmf_play(api.get(), 0, &box) != wmf_E_None || device->gd_image == nullptr) return nullptr;
-  const int* pixels = wmf_gd_image_pixels(device->gd_image);
-  if (pixels == nullptr) return nullptr;
-  SurfacePtr out = makeRgbaSurface(width, height);
-  if (!out) return nullptr;
-  for (int y = 0; y < height; ++y) {
-    auto* row = static_cast<Uint8*>(out->pixels) + static_cast<std::ptrdiff_t>(y) * out->pitch;
-    for (int x = 0; x < width; ++x) {
-      // gd's true colour: 7 bits of transparency (0 opaque), then RGB
-      const auto p = static_cast<unsigned>(pixels[static_cast<std::size_t>(y) * width + x]);
-      row[4 * x] = static_cast<Uint8>((p >> 16) & 0xFF);
-      row[4 * x + 1] = static_cast<Uint8>((p >> 8) & 0xFF);
-      row[4 * x + 2] = static_cast<Uint8>(p & 0xFF);
-      row[4 * x + 3] = static_cast<Uint8>(255 - ((p >> 24) & 0x7F) * 255 / 127);
+  // libwmf draws with its own copy of gd, whose image it cannot free for
+  // us: it writes a PNG into memory instead, which SDL_image reads back.
+  MemoryStream png;
+  if (png.file() == nullptr) return nullptr;
+  {
+    wmfAPI_Options options{};
+    options.function = wmf_gd_function;
+    wmfAPI* raw = nullptr;
+    if (wmf_api_create(&raw, WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL, &options) != wmf_E_None) {
+      if (raw != nullptr) wmf_api_destroy(raw);
+      return nullptr;
     }
+    std::unique_ptr<wmfAPI, WmfApiCloser> api(raw);
+    // libwmf reads the buffer only; it takes it as writable.
+    std::string copy(bytes);
+    if (wmf_mem_open(api.get(), reinterpret_cast<unsigned char*>(copy.data()), static_cast<long>(copy.size())) !=
+        wmf_E_None) {
+      return nullptr;
+    }
+    wmfD_Rect box{};
+    if (wmf_scan(api.get(), 0, &box) != wmf_E_None) return nullptr;
+    wmf_gd_t* device = WMF_GD_GetData(api.get());
+    device->type = wmf_gd_png;
+    device->flags |= WMF_GD_OUTPUT_FILE;
+    device->file = png.file();
+    device->bbox = box;
+    device->width = static_cast<unsigned int>(width);
+    device->height = static_cast<unsigned int>(height);
+    if (wmf_play(api.get(), 0, &box) != wmf_E_None) return nullptr;
   }
-  return out;
+  const std::string_view written = png.close();
+  if (written.empty()) return nullptr;
+  SDL_RWops* rw = SDL_RWFromConstMem(written.data(), static_cast<int>(written.size()));
+  if (rw == nullptr) return nullptr;
+  SurfacePtr drawn(IMG_Load_RW(rw, 1));
+  if (!drawn || drawn->w != width || drawn->h != height) return nullptr;
+  return SurfacePtr(SDL_ConvertSurfaceFormat(drawn.get(), SDL_PIXELFORMAT_RGBA32, 0));
 }
 
 SurfacePtr renderEmf(std::string_view bytes, int width, int height) {

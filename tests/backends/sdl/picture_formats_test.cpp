@@ -104,6 +104,26 @@ TEST_F(PictureFormats, MetafilesAreDrawnAtTheSizeTheyAreShownAt) {
   }
 }
 
+TEST_F(PictureFormats, AMetafilesTextIsDrawnWithItsFont) {
+  PictureStore store(files, text);
+  const std::string path = testPicture("text.wmf");
+  auto picture = store.loadPicture(path);
+  ASSERT_TRUE(picture) << "a metafile with text loads";
+  EXPECT_EQ(picture.value().width, 64) << "its placeable box at 96 pixels an inch";
+  SDL_Surface* s = store.surface(path);
+  ASSERT_NE(s, nullptr) << "it draws";
+  int dark = 0;
+  int light = 0;
+  for (int y = 0; y < s->h; ++y) {
+    for (int x = 0; x < s->w; ++x) {
+      const Uint8* px = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * 4;
+      (px[0] < 64 && px[3] == 255 ? dark : light) += 1;
+    }
+  }
+  EXPECT_GT(dark, 40) << "the letters are drawn in black";
+  EXPECT_GT(light, dark) << "on the white ground";
+}
+
 TEST_F(PictureFormats, ALoadedPictureIsReadOnceAndDrawnFromThatRead) {
   fakes::MemoryFileSystem memory;
   memory.files["/game/a.bmp"] = fileBytes(testPicture("bmp24.bmp"));
