@@ -11,6 +11,7 @@
 
 #include "backends/headless/headless_ui.h"
 #include "backends/sdl/picture_store.h"
+#include "backends/sdl/surface.h"
 #include "backends/shared/files/disk_file_system.h"
 #include "common/memory_file_system.h"
 #include "pictures/picture_manifest.h"
@@ -101,6 +102,39 @@ TEST_F(PictureFormats, MetafilesAreDrawnAtTheSizeTheyAreShownAt) {
     EXPECT_GE(at(72, 48)[2], 240) << name << ": white bottom right, stretched";
     EXPECT_GE(at(24, 48)[2], 240) << name << ": blue bottom left";
     EXPECT_LE(at(24, 48)[0], 15) << name;
+  }
+}
+
+TEST_F(PictureFormats, AStretchedMetafileIsDrawnSharpAtTheControlsSize) {
+  PictureStore store(files, text);
+  WindowPlacement place;
+  place.width = 96;
+  place.height = 64;
+  Surface window(place, store, text, Filter::Linear);
+  for (const char* name : {"quadrants.wmf", "quadrants.emf", "bmp24.bmp"}) {
+    const std::string path = testPicture(name);
+    ASSERT_TRUE(store.loadPicture(path)) << name;
+    window.canvas().clear(0x808080);
+    window.canvas().picture(path, Rect{0, 0, 96, 64});
+    SurfacePtr shot = window.readPixels();
+    ASSERT_TRUE(shot) << "the window's pixels are read";
+    const auto at = [&](int x, int y) { return static_cast<const Uint8*>(shot->pixels) + y * shot->pitch + x * 4; };
+    const bool vector = std::string(name) != "bmp24.bmp";
+    // across the border of the red and green quadrants, three times wider
+    // than the picture's own 32 pixels: a picture drawn at the control's
+    // size blends at most the one pixel its edge cuts, a stretched one more
+    int blended = 0;
+    for (int x = 36; x < 60; ++x) {
+      const Uint8* p = at(x, 16);
+      const bool red = p[0] >= 230 && p[1] <= 25;
+      const bool green = p[1] >= 230 && p[0] <= 25;
+      if (!red && !green) ++blended;
+    }
+    if (vector) {
+      EXPECT_LE(blended, 1) << name << ": drawn at the control's size, its edges sharp";
+    } else {
+      EXPECT_GE(blended, 2) << name << ": a bitmap is stretched, its edges soft (the check can tell)";
+    }
   }
 }
 
