@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <vector>
 #include <utility>
 
 #include "backends/sdl/pointer_cursors.h"
@@ -192,9 +193,44 @@ TEST_F(Cursors, AnAnimatedCursorShowsItsFramesInTurnAtItsRate) {
       << "off the area no frame of the animated cursor shows";
 }
 
+// The ARGB pixels of the pointer shown now, at these points.
+std::vector<unsigned long> shownPixels(Display* x, std::initializer_list<std::pair<int, int>> points) {
+  std::vector<unsigned long> out;
+  XFixesCursorImage* image = XFixesGetCursorImage(x);
+  if (image == nullptr) return out;
+  for (auto [px, py] : points) {
+    const bool inside = px < image->width && py < image->height;
+    out.push_back(inside ? image->pixels[py * image->width + px] & 0xFFFFFFFF : 0xDEADBEEF);
+  }
+  XFree(image);
+  return out;
+}
+
 TEST_F(Cursors, EveryCursorFileOfTheEraMakesAPointer) {
   backends::DiskFileSystem pictures(QUORLEN_TEST_PICTURES);
   PointerCursors cursors(pictures);
+  pointTo(machine_->ui().pointOfWindow(frame(), 300, 300));
+  const auto showFile = [&](const char* name) {
+    const PointerImages* made = cursors.find(std::string(QUORLEN_TEST_PICTURES) + "/" + name);
+    if (made != nullptr) SDL_SetCursor(made->frames.front().get());
+    XSync(x_.get(), False);
+    SDL_Delay(20);
+    return shownPixels(x_.get(), {{8, 8}, {24, 8}, {8, 24}, {24, 24}});
+  };
+  // quadrants: black, white, transparent, inverting (AND 1, XOR 1)
+  const auto mono = showFile("mono.cur");
+  ASSERT_EQ(mono.size(), 4u) << "the X server shows the monochrome cursor";
+  EXPECT_EQ(mono[0], 0xFF000000UL) << "black";
+  EXPECT_EQ(mono[1], 0xFFFFFFFFUL) << "white";
+  EXPECT_EQ(mono[2] >> 24, 0UL) << "transparent";
+  EXPECT_EQ(mono[3], 0xFF000000UL) << "inverting pixels: SDL 2 draws them black";
+  // red, green at half alpha, blue at alpha 0, white (premultiplied ARGB)
+  const auto soft = showFile("alpha32.cur");
+  ASSERT_EQ(soft.size(), 4u) << "the X server shows the 32-bit cursor";
+  EXPECT_EQ(soft[0], 0xFFFF0000UL) << "opaque red";
+  EXPECT_EQ(soft[1] >> 24, 0x80UL) << "green kept at half alpha";
+  EXPECT_EQ(soft[2] >> 24, 0UL) << "alpha 0 is transparent";
+  EXPECT_EQ(soft[3], 0xFFFFFFFFUL) << "opaque white";
   for (const char* name : {"mono.cur", "colour16.cur", "colour256.cur", "alpha32.cur", "large48.cur", "single.ico",
                            "multi.ico", "animated.ani"}) {
     const PointerImages* made = cursors.find(std::string(QUORLEN_TEST_PICTURES) + "/" + name);
