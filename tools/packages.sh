@@ -9,11 +9,16 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmoc
 PLAYER_PACKAGES=(libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev libavformat-dev libavcodec-dev
                  libswscale-dev libswresample-dev libavutil-dev libfontconfig-dev fonts-liberation
                  timgm6mb-soundfont xvfb openbox xdotool)
+# Pictures SDL_image does not read the platform's way: CMYK JPEGs (libjpeg),
+# WMF (libwmf, whose text takes the URW fonts) and EMF (libemf2svg, drawn by
+# librsvg with cairo).
+PLAYER_PACKAGES+=(libjpeg-dev libwmf-dev fonts-urw-base35 libemf2svg-dev librsvg2-dev libcairo2-dev)
 # The tests of the desktop player also make their videos with the ffmpeg
 # program and ask the X server which pointer it shows.
 TEST_PACKAGES=(ffmpeg libx11-dev libxfixes-dev)
-# The test sounds and music are made by a script with ffmpeg and Python.
-TEST_PACKAGES+=(python3)
+# The test sounds, music and pictures are made by scripts with ffmpeg,
+# Python and ImageMagick.
+TEST_PACKAGES+=(python3 imagemagick)
 
 install_missing_packages() {
   local missing=()

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace quorlen::sdl {
 
 namespace {
 constexpr std::size_t kKeptPictures = 96;
 constexpr std::size_t kKeptTexts = 512;
+constexpr std::size_t kKeptScaledPictures = 16;
 
 void setColor(SDL_Renderer& r, ui::Color c, Uint8 alpha) {
   SDL_SetRenderDrawColor(&r, static_cast<Uint8>(c & 0xFF), static_cast<Uint8>((c >> 8) & 0xFF),
@@ -79,10 +81,28 @@ SDL_Texture* Canvas::pictureTexture(const std::string& path) {
   return raw;
 }
 
+SDL_Texture* Canvas::scaledTexture(const std::string& path, int width, int height) {
+  const std::string key = path + "@" + std::to_string(width) + "x" + std::to_string(height);
+  auto it = scaledTextures_.find(key);
+  if (it != scaledTextures_.end()) return it->second.get();
+  if (scaledTextures_.size() >= kKeptScaledPictures) scaledTextures_.clear();
+  SurfacePtr surface = pictures_.render(path, width, height);
+  TexturePtr texture(surface ? SDL_CreateTextureFromSurface(&renderer_, surface.get()) : nullptr);
+  if (texture) SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+  SDL_Texture* raw = texture.get();
+  scaledTextures_.emplace(key, std::move(texture));
+  return raw;
+}
+
 void Canvas::picture(const std::string& path, const Rect& to) {
-  SDL_Texture* texture = pictureTexture(path);
-  if (texture == nullptr) return;
   const SDL_FRect out = toOutput(to);
+  SDL_Texture* texture = nullptr;
+  // A metafile is drawn at the size it is shown at, not stretched.
+  if (pictures_.scalable(path) && out.w >= 1 && out.h >= 1) {
+    texture = scaledTexture(path, static_cast<int>(out.w), static_cast<int>(out.h));
+  }
+  if (texture == nullptr) texture = pictureTexture(path);
+  if (texture == nullptr) return;
   SDL_RenderCopyF(&renderer_, texture, nullptr, &out);
 }
 
@@ -92,8 +112,7 @@ void Canvas::pictureAt(const std::string& path, double x, double y) {
   int w = 0;
   int h = 0;
   SDL_QueryTexture(texture, nullptr, nullptr, &w, &h);
-  const SDL_FRect out = toOutput(Rect{x, y, static_cast<double>(w), static_cast<double>(h)});
-  SDL_RenderCopyF(&renderer_, texture, nullptr, &out);
+  picture(path, Rect{x, y, static_cast<double>(w), static_cast<double>(h)});
 }
 
 void Canvas::text(const ui::Font& font, const std::string& line, ui::Color color, double x, double y) {

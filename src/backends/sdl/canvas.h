@@ -66,6 +66,7 @@ class Canvas {
  private:
   [[nodiscard]] SDL_FRect toOutput(const Rect& r) const;
   [[nodiscard]] SDL_Texture* pictureTexture(const std::string& path);
+  [[nodiscard]] SDL_Texture* scaledTexture(const std::string& path, int width, int height);
   void applyClip();
 
   SDL_Renderer& renderer_;
@@ -77,6 +78,7 @@ class Canvas {
   int originY_ = 0;
   std::vector<SDL_Rect> clips_;
   std::map<std::string, TexturePtr> pictureTextures_;
+  std::map<std::string, TexturePtr> scaledTextures_;  // metafiles, by path and output size
   std::map<std::tuple<std::string, std::string, double, bool, bool, bool, bool, ui::Color>, TexturePtr> texts_;
   struct Video {
     TexturePtr texture;

@@ -1,9 +1,9 @@
 #include "backends/sdl/picture_store.h"
 
-#include <SDL_image.h>
-
 #include "backends/sdl/design_art.h"
+#include "backends/sdl/picture_decoder.h"
 #include "backends/shared/pictures/design_pictures.h"
+#include "backends/shared/pictures/picture_headers.h"
 #include "backends/shared/pictures/picture_loading.h"
 
 namespace quorlen::sdl {
@@ -12,21 +12,38 @@ PictureStore::PictureStore(platform::FileSystem& files, TextRenderer& text, std:
     : files_(files), text_(text), keep_(keep) {}
 
 Result<ui::Picture> PictureStore::loadPicture(const std::string& path) {
-  return backends::loadPictureInfo(files_, path);
+  if (path.starts_with(backends::kBuiltinPrefix)) return backends::loadPictureInfo(files_, path);
+  auto bytes = files_.readFile(path);
+  if (!bytes) return bytes.error();
+  auto size = backends::readPictureSize(bytes.value());
+  if (!size) return size.error();
+  // The file is read once: its pixels are decoded now, from these bytes,
+  // for the drawing that follows.
+  justRead_ = &bytes.value();
+  (void)surface(path);
+  justRead_ = nullptr;
+  return ui::Picture{path, size.value().width, size.value().height};
+}
+
+SurfacePtr PictureStore::render(const std::string& path, int width, int height) {
+  auto bytes = files_.readFile(path);
+  if (!bytes) return nullptr;
+  return decodePicture(bytes.value(), width, height);
 }
 
 Result<ui::Pointer> PictureStore::loadCursor(const std::string& path) { return backends::loadCursorInfo(files_, path); }
 
 SurfacePtr PictureStore::decode(const std::string& path) {
   if (path.starts_with(backends::kBuiltinPrefix)) return drawDesignPicture(path, text_);
+  if (justRead_ != nullptr) return decodeAndNote(path, *justRead_);
   auto bytes = files_.readFile(path);
   if (!bytes) return nullptr;
-  const std::string& data = bytes.value();
-  SDL_RWops* rw = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
-  if (rw == nullptr) return nullptr;
-  SurfacePtr decoded(IMG_Load_RW(rw, 1));
-  if (!decoded) return nullptr;
-  return SurfacePtr(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_RGBA32, 0));
+  return decodeAndNote(path, bytes.value());
+}
+
+SurfacePtr PictureStore::decodeAndNote(const std::string& path, const std::string& bytes) {
+  if (isScalablePicture(bytes)) scalable_.insert(path);
+  return decodePicture(bytes);
 }
 
 SDL_Surface* PictureStore::surface(const std::string& path) {

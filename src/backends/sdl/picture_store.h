@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 
 #include "backends/sdl/sdl_handles.h"
@@ -28,6 +29,10 @@ class PictureStore {
   // The decoded picture (RGBA); null when the file cannot be decoded. The
   // surface stays valid until the next call.
   [[nodiscard]] SDL_Surface* surface(const std::string& path);
+  // A picture drawn anew at each size (a metafile), and its pixels at a
+  // size; null when it cannot be drawn.
+  [[nodiscard]] bool scalable(const std::string& path) const { return scalable_.contains(path); }
+  [[nodiscard]] SurfacePtr render(const std::string& path, int width, int height);
   // Forgets every decoded picture.
   void clear() { entries_.clear(); }
 
@@ -37,12 +42,15 @@ class PictureStore {
     std::uint64_t lastUse = 0;
   };
   [[nodiscard]] SurfacePtr decode(const std::string& path);
+  [[nodiscard]] SurfacePtr decodeAndNote(const std::string& path, const std::string& bytes);
 
   platform::FileSystem& files_;
   TextRenderer& text_;
   std::size_t keep_;
   std::uint64_t uses_ = 0;
   std::map<std::string, Entry> entries_;
+  const std::string* justRead_ = nullptr;  // the bytes loadPicture has just read
+  std::set<std::string> scalable_;
 };
 
 }  // namespace quorlen::sdl

@@ -207,7 +207,9 @@ void SdlUi::mouseButton(const SDL_MouseButtonEvent& e, bool down) {
 
 void SdlUi::mouseMotion(const SDL_MouseMotionEvent& e) {
   if (!boxes_.empty()) {
+    (void)pointerCursors_.show(nullptr, 0);
     SDL_SetCursor(arrow_.get());
+    currentCursor_ = arrow_.get();
     return;
   }
   const Hit hit = hitAt(e.windowID, e.x, e.y);
@@ -278,14 +280,11 @@ void SdlUi::updatePointer(ui::Window* window, ui::Control* over) {
     if (made) cursor = made.get();
   } else if (pointer.kind == ui::Pointer::Kind::Hand) {
     cursor = hand_.get();
-  } else if (pointer.kind == ui::Pointer::Kind::Custom) {
-    auto& made = cursors_[pointer.path];
-    if (!made) {
-      if (SDL_Surface* s = pictures_.surface(pointer.path)) {
-        made.reset(SDL_CreateColorCursor(s, std::clamp(pointer.hotX, 0, s->w - 1), std::clamp(pointer.hotY, 0, s->h - 1)));
-      }
-    }
-    if (made) cursor = made.get();
+  }
+  const PointerImages* fromFile = nullptr;
+  if (!dragIcon && pointer.kind == ui::Pointer::Kind::Custom) fromFile = pointerCursors_.find(pointer.path);
+  if (SDL_Cursor* animated = pointerCursors_.show(fromFile, static_cast<std::int64_t>(SDL_GetTicks64()))) {
+    cursor = animated;
   }
   if (cursor != nullptr && cursor != currentCursor_) {
     SDL_SetCursor(cursor);

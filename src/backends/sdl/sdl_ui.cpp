@@ -88,6 +88,14 @@ void SdlUi::pass(int maxWaitMs, std::optional<IdlePoint> idle) {
   drainEvents();
   manager_.dispatchPending();
   fireDueTimers();
+  animatePointer();
+}
+
+void SdlUi::animatePointer() {
+  if (SDL_Cursor* next = pointerCursors_.advance(static_cast<std::int64_t>(SDL_GetTicks64()))) {
+    SDL_SetCursor(next);
+    currentCursor_ = next;
+  }
 }
 
 void SdlUi::drainEvents() {
@@ -103,6 +111,9 @@ int SdlUi::timeUntilNextWake(int maxWaitMs) const {
   }
   if (media_ != nullptr) {
     if (auto next = media_->nextWakeMilliseconds()) wait = std::min<long long>(wait, std::max(0, *next));
+  }
+  if (auto step = pointerCursors_.untilNextStep(static_cast<std::int64_t>(SDL_GetTicks64()))) {
+    wait = std::min<long long>(wait, *step);
   }
   if (pendingTip_) {
     const auto tipDue = hoverSince_ + look::kToolTipDelayMs - static_cast<std::int64_t>(SDL_GetTicks64());
@@ -218,7 +229,9 @@ ui::MsgBoxResult SdlUi::messageBox(const std::string& text, ui::MsgBoxButtons bu
   }
   boxes_.push_back(&box);
   boxesDirty_ = true;
+  (void)pointerCursors_.show(nullptr, 0);
   SDL_SetCursor(arrow_.get());
+  currentCursor_ = arrow_.get();
   try {
     while (!box.answer) pass(-1, IdlePoint::MessageBox);
   } catch (...) {

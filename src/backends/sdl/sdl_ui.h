@@ -18,6 +18,7 @@
 #include "backends/sdl/media_pump.h"
 #include "backends/sdl/message_box_view.h"
 #include "backends/sdl/picture_store.h"
+#include "backends/sdl/pointer_cursors.h"
 #include "backends/sdl/sdl_handles.h"
 #include "backends/sdl/surface.h"
 #include "backends/sdl/text_renderer.h"
@@ -195,6 +196,7 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   void listKey(ui::Control& list, SDL_Keycode key);
   void moveFocus(ui::Window& window);
   void updatePointer(ui::Window* window, ui::Control* over);
+  void animatePointer();
   void post(ui::InputEvent event);
 
   platform::FileSystem& files_;
@@ -222,7 +224,8 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   ui::Window* lastShown_ = nullptr;
 
   // pointer
-  std::map<std::string, CursorPtr> cursors_;
+  std::map<std::string, CursorPtr> cursors_;  // drag icons
+  PointerCursors pointerCursors_{files_};
   CursorPtr arrow_;
   CursorPtr hand_;
   SDL_Cursor* currentCursor_ = nullptr;

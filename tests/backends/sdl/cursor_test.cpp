@@ -1,8 +1,9 @@
 // The pointer the X server shows: over an area with a cursor file the
 // area's cursor with the hot spot from the file's directory entry, over
-// the frame's background the arrow again, and an item's icon while the
-// item is dragged. The sample game is copied and
-// its key spot given the hand cursor of the demo game.
+// the frame's background the arrow again, over an area with an animated
+// cursor its frames in turn, and an item's icon while the item is dragged.
+// The sample game is copied, its key spot given the hand cursor of the
+// demo game and its door an animated cursor.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -11,7 +12,12 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <set>
+#include <vector>
+#include <utility>
 
+#include "backends/sdl/pointer_cursors.h"
+#include "backends/shared/files/disk_file_system.h"
 #include "display_server.h"
 #include "offscreen_machine.h"
 #include "startup/program.h"
@@ -30,6 +36,7 @@ struct XCursorShape {
   int height = 0;
   int hotX = 0;
   int hotY = 0;
+  unsigned long middle = 0;  // ARGB of the pixel at (8, 8)
 };
 
 struct XDisplayCloser {
@@ -39,7 +46,8 @@ struct XDisplayCloser {
 std::optional<XCursorShape> shownCursor(Display* x) {
   XFixesCursorImage* image = XFixesGetCursorImage(x);
   if (image == nullptr) return std::nullopt;
-  XCursorShape shape{image->width, image->height, image->xhot, image->yhot};
+  XCursorShape shape{image->width, image->height, image->xhot, image->yhot, 0};
+  if (image->width > 8 && image->height > 8) shape.middle = image->pixels[8 * image->width + 8] & 0xFFFFFFFF;
   XFree(image);
   return shape;
 }
@@ -51,6 +59,9 @@ fs::path gameWithHandCursor() {
   fs::create_directories(game / "Icons");
   fs::copy_file(fs::path(QUORLEN_SOURCE_DIR) / "games/demo/Icons/hand.cur", game / "Icons/Hand.cur");
   // the key spot's area line, its last field naming the cursor file
+  fs::copy_file(std::string(QUORLEN_TEST_PICTURES) + "/animated.ani", game / "Icons/Busy.ani");
+  std::ofstream(game / "Areas/Garden/1a.dat", std::ios::binary)
+      << "6900,2970,1260,2010,#FALSE#,#TRUE#,\"Garden\\door.bmp\",1,\"busy.ani\"\r\n0\r\n";
   std::ofstream(game / "Areas/Garden/2a.dat", std::ios::binary)
       << "3600,5700,540,540,#FALSE#,#TRUE#,\"Garden\\keyspot.bmp\",0,\"hand.CUR\"\r\n0\r\n";
   return game;
@@ -147,6 +158,97 @@ TEST_F(Cursors, AnAreasCursorIsShownOverItWithItsHotSpot) {
   pointTo(machine_->ui().pointOfWindow(frame(), 300, 300));
   over = shown();
   EXPECT_FALSE(over.width == 32 && over.hotX == 7 && over.hotY == 0) << "off the area the arrow is back";
+}
+
+TEST_F(Cursors, AnAnimatedCursorShowsItsFramesInTurnAtItsRate) {
+  pointTo(machine_->ui().pointOfControl(*frame().element("Area", 1)));
+  XCursorShape first = shown();
+  EXPECT_EQ(first.width, 32) << "the animated cursor's first frame is shown";
+  EXPECT_EQ(first.hotX, 3) << "with the first frame's hot spot";
+  EXPECT_EQ(first.hotY, 4) << "with the first frame's hot spot";
+  EXPECT_EQ(first.middle, 0xFFFF0000UL) << "the first frame is red";
+  // frames 0, 1, 2, 1 for 100, 200, 100 and 500 ms: within 1.5 s each
+  // frame shows, with its own hot spot, and the first comes round again
+  std::set<std::pair<int, unsigned long>> seen;
+  bool greenBefore = false;
+  bool redAgain = false;
+  const Uint64 start = SDL_GetTicks64();
+  while (SDL_GetTicks64() - start < 1500) {
+    machine_->ui().waitEvents(10);
+    XSync(x_.get(), False);
+    const XCursorShape now = shown();
+    seen.insert({now.hotX, now.middle});
+    if (now.middle == 0xFF00FF00UL) greenBefore = true;
+    if (greenBefore && now.middle == 0xFFFF0000UL) redAgain = true;
+  }
+  EXPECT_TRUE(seen.contains({4, 0xFF00FF00UL})) << "the second frame, green, with its own hot spot";
+  EXPECT_TRUE(seen.contains({5, 0xFF0000FFUL})) << "the third frame, blue, with its own hot spot";
+  EXPECT_TRUE(redAgain) << "the sequence goes round to the first frame again";
+  EXPECT_EQ(program_->state().frame.AreasCount, 2) << "the frame has both its areas";
+  EXPECT_NE(frame().element("Area", 2), nullptr) << "the area after the animated cursor's is created";
+
+  pointTo(machine_->ui().pointOfWindow(frame(), 300, 300));
+  const unsigned long off = shown().middle;
+  EXPECT_TRUE(off != 0xFFFF0000UL && off != 0xFF00FF00UL && off != 0xFF0000FFUL)
+      << "off the area no frame of the animated cursor shows";
+}
+
+// The ARGB pixels of the pointer shown now, at these points.
+std::vector<unsigned long> shownPixels(Display* x, std::initializer_list<std::pair<int, int>> points) {
+  std::vector<unsigned long> out;
+  XFixesCursorImage* image = XFixesGetCursorImage(x);
+  if (image == nullptr) return out;
+  for (auto [px, py] : points) {
+    const bool inside = px < image->width && py < image->height;
+    out.push_back(inside ? image->pixels[py * image->width + px] & 0xFFFFFFFF : 0xDEADBEEF);
+  }
+  XFree(image);
+  return out;
+}
+
+TEST_F(Cursors, EveryCursorFileOfTheEraMakesAPointer) {
+  backends::DiskFileSystem pictures(QUORLEN_TEST_PICTURES);
+  PointerCursors cursors(pictures);
+  pointTo(machine_->ui().pointOfWindow(frame(), 300, 300));
+  const auto showFile = [&](const char* name) {
+    const PointerImages* made = cursors.find(std::string(QUORLEN_TEST_PICTURES) + "/" + name);
+    if (made != nullptr) SDL_SetCursor(made->frames.front().get());
+    XSync(x_.get(), False);
+    SDL_Delay(20);
+    return shownPixels(x_.get(), {{8, 8}, {24, 8}, {8, 24}, {24, 24}});
+  };
+  // quadrants: black, white, transparent, inverting (AND 1, XOR 1)
+  const auto mono = showFile("mono.cur");
+  ASSERT_EQ(mono.size(), 4u) << "the X server shows the monochrome cursor";
+  EXPECT_EQ(mono[0], 0xFF000000UL) << "black";
+  EXPECT_EQ(mono[1], 0xFFFFFFFFUL) << "white";
+  EXPECT_EQ(mono[2] >> 24, 0UL) << "transparent";
+  EXPECT_EQ(mono[3], 0xFF000000UL) << "inverting pixels: SDL 2 draws them black";
+  // red, green at half alpha, blue at alpha 0, white (premultiplied ARGB)
+  const auto soft = showFile("alpha32.cur");
+  ASSERT_EQ(soft.size(), 4u) << "the X server shows the 32-bit cursor";
+  EXPECT_EQ(soft[0], 0xFFFF0000UL) << "opaque red";
+  EXPECT_EQ(soft[1] >> 24, 0x80UL) << "green kept at half alpha";
+  EXPECT_EQ(soft[2] >> 24, 0UL) << "alpha 0 is transparent";
+  EXPECT_EQ(soft[3], 0xFFFFFFFFUL) << "opaque white";
+  for (const char* name : {"mono.cur", "colour16.cur", "colour256.cur", "alpha32.cur", "large48.cur", "single.ico",
+                           "multi.ico", "animated.ani"}) {
+    const PointerImages* made = cursors.find(std::string(QUORLEN_TEST_PICTURES) + "/" + name);
+    ASSERT_NE(made, nullptr) << name << " makes a pointer";
+    for (const auto& frame : made->frames) EXPECT_NE(frame, nullptr) << name << ": every frame";
+  }
+  const PointerImages* animated = cursors.find(std::string(QUORLEN_TEST_PICTURES) + "/animated.ani");
+  SDL_Cursor* first = cursors.show(animated, 1000);
+  EXPECT_EQ(cursors.untilNextStep(1000), 100) << "the first step lasts its 6 jiffies";
+  EXPECT_EQ(cursors.advance(1050), nullptr) << "still the first frame before its time is up";
+  SDL_Cursor* second = cursors.advance(1100);
+  EXPECT_NE(second, nullptr) << "the second frame after 100 ms";
+  EXPECT_NE(second, first) << "a different picture";
+  EXPECT_EQ(cursors.show(animated, 1150), second) << "staying over the area goes on with the animation";
+  EXPECT_EQ(cursors.advance(1100 + 200 + 100 + 500), first) << "round the sequence back to the first frame";
+  EXPECT_EQ(cursors.show(nullptr, 2000), nullptr) << "off the area no file cursor shows";
+  EXPECT_FALSE(cursors.untilNextStep(2000)) << "and nothing animates";
+  EXPECT_EQ(cursors.find(std::string(QUORLEN_TEST_PICTURES) + "/bmp24.bmp"), nullptr) << "a bitmap is no cursor";
 }
 
 TEST_F(Cursors, ADraggedItemIsThePointer) {
