@@ -21,6 +21,7 @@ bool FolderIndex::stillValid(const Listing& listing, const struct stat& status) 
 }
 
 FolderIndex::Listing FolderIndex::list(const std::string& folder, const struct stat& status) {
+  ++listings_;
   Listing listing;
   listing.modified = status.st_mtim;
   listing.inode = status.st_ino;

@@ -21,6 +21,8 @@ class FolderIndex {
   [[nodiscard]] std::optional<std::string> find(const std::string& folder, const std::string& name);
   // Forgets every folder (after the program itself changed one).
   void clear() { folders_.clear(); }
+  // How many times a folder was listed so far.
+  [[nodiscard]] std::size_t listings() const { return listings_; }
 
   // The folders kept at most; past that the index starts again.
   static constexpr std::size_t kMaxFolders = 256;
@@ -33,9 +35,10 @@ class FolderIndex {
     std::unordered_map<std::string, std::string> byFoldedName;  // folded -> first name
   };
   [[nodiscard]] static bool stillValid(const Listing& listing, const struct stat& status);
-  [[nodiscard]] static Listing list(const std::string& folder, const struct stat& status);
+  [[nodiscard]] Listing list(const std::string& folder, const struct stat& status);
 
   std::unordered_map<std::string, Listing> folders_;
+  std::size_t listings_ = 0;
 };
 
 }  // namespace quorlen::backends
