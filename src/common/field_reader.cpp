@@ -20,7 +20,7 @@ bool isSeparator(char c) { return c == ',' || isLineEnd(c); }
 }  // namespace
 
 Result<FieldReader> FieldReader::open(platform::FileSystem& files, const std::string& path) {
-  Result<std::string> bytes = files.readFile(path);
+  Result<std::string> bytes = files.readFileUpTo(path, platform::kDataFileLimit);
   if (!bytes) return bytes.error();
   return FieldReader(std::move(bytes).value());
 }

@@ -1,6 +1,7 @@
 #include "common/path_resolver.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quorlen {
 namespace {
@@ -66,6 +67,14 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && foldLetterCase(a) == foldLetterCase(b);
 }
 
+std::optional<std::string> DirectoryProbe::findIgnoringCase(const std::string& folder, std::string_view name) const {
+  std::optional<std::string> first;
+  for (std::string& entry : entries(folder)) {
+    if (equalsIgnoringCase(entry, name) && (!first || entry < *first)) first = std::move(entry);
+  }
+  return first;
+}
+
 std::string resolveGamePath(std::string_view path, const DirectoryProbe& probe) {
   const std::string normalised = normalisePath(path);
   if (normalised.empty() || probe.exists(normalised)) return normalised;
@@ -79,11 +88,8 @@ std::string resolveGamePath(std::string_view path, const DirectoryProbe& probe) 
       resolved = exact;
       continue;
     }
-    std::vector<std::string> names = probe.entries(resolved.empty() ? "." : resolved);
-    std::sort(names.begin(), names.end());
-    const auto match = std::find_if(names.begin(), names.end(),
-                                    [part](const std::string& name) { return equalsIgnoringCase(name, part); });
-    if (match == names.end()) {
+    const std::optional<std::string> match = probe.findIgnoringCase(resolved.empty() ? "." : resolved, part);
+    if (!match) {
       // Nothing on disk matches: keep the rest as written.
       for (std::size_t j = i; j < parts.size(); ++j) resolved = join(resolved, parts[j]);
       return resolved;

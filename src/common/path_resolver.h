@@ -3,6 +3,7 @@
 // and uses '/': names from data files may use '\' and differ in letter case
 // from the files on disk.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,11 @@ class DirectoryProbe {
   [[nodiscard]] virtual bool exists(const std::string& path) const = 0;
   // The entry names of a folder; empty when it cannot be listed.
   [[nodiscard]] virtual std::vector<std::string> entries(const std::string& folder) const = 0;
+  // The entry of a folder whose name equals `name` without regard to letter
+  // case, the first in byte order when several do. A probe that keeps an
+  // index of its folders answers without listing them each time.
+  [[nodiscard]] virtual std::optional<std::string> findIgnoringCase(const std::string& folder,
+                                                                    std::string_view name) const;
 };
 
 // Both '\' and '/' separate folders; runs of separators count as one. A

@@ -54,8 +54,8 @@ bool Control::shownOnScreen() const {
 void Control::setPicture(std::optional<Picture> picture) {
   picture_ = std::move(picture);
   if (kind_ == ControlKind::Image && !stretch_ && picture_) {
-    width_ = picture_->width * kTwipsPerPixel;
-    height_ = picture_->height * kTwipsPerPixel;
+    width_ = twipsOfPixels(picture_->width);
+    height_ = twipsOfPixels(picture_->height);
   }
   changed();
 }
@@ -69,8 +69,8 @@ void Control::setCaption(std::string value) {
   caption_ = std::move(value);
   if (autoSize_) {
     auto [w, h] = window_.manager().host().measureText(font_, caption_);
-    width_ = w * kTwipsPerPixel;
-    height_ = h * kTwipsPerPixel;
+    width_ = twipsOfPixels(w);
+    height_ = twipsOfPixels(h);
   }
   changed();
 }

@@ -11,6 +11,19 @@ namespace quorlen::ui {
 using Twips = std::int32_t;
 inline constexpr Twips kTwipsPerPixel = 15;
 
+// A position or size worked out in a wider type, held within what Twips can
+// hold: sizes and places come from game files and may be absurd.
+[[nodiscard]] constexpr Twips clampTwips(std::int64_t twips) {
+  if (twips > INT32_MAX) return INT32_MAX;
+  if (twips < INT32_MIN) return INT32_MIN;
+  return static_cast<Twips>(twips);
+}
+[[nodiscard]] constexpr Twips twipsOfPixels(std::int64_t pixels) {
+  if (pixels > INT32_MAX / kTwipsPerPixel) return INT32_MAX;
+  if (pixels < INT32_MIN / kTwipsPerPixel) return INT32_MIN;
+  return static_cast<Twips>(pixels * kTwipsPerPixel);
+}
+
 // red + 256 x green + 65536 x blue
 using Color = std::int32_t;
 [[nodiscard]] constexpr Color rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }

@@ -238,14 +238,15 @@ HitResult Window::hitTestIn(const std::vector<Control*>& stack, Twips x, Twips y
   for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
     Control* c = *it;
     if (!takesPointer(*c)) continue;
-    const Twips lx = x - c->left();
-    const Twips ly = y - c->top();
+    // In a wider type: a control may lie anywhere a game file puts it.
+    const std::int64_t lx = std::int64_t{x} - c->left();
+    const std::int64_t ly = std::int64_t{y} - c->top();
     if (lx < 0 || ly < 0 || lx >= c->width() || ly >= c->height()) continue;
     if (!c->children().empty()) {
-      HitResult inner = hitTestIn(c->children(), lx, ly);
+      HitResult inner = hitTestIn(c->children(), static_cast<Twips>(lx), static_cast<Twips>(ly));
       if (inner.control) return inner;
     }
-    return HitResult{c, lx, ly};
+    return HitResult{c, static_cast<Twips>(lx), static_cast<Twips>(ly)};
   }
   return HitResult{nullptr, x, y};
 }
@@ -253,13 +254,13 @@ HitResult Window::hitTestIn(const std::vector<Control*>& stack, Twips x, Twips y
 HitResult Window::hitTest(Twips x, Twips y) const { return hitTestIn(children_, x, y); }
 
 std::pair<Twips, Twips> Window::originOf(const Control& control) const {
-  Twips x = 0;
-  Twips y = 0;
+  std::int64_t x = 0;
+  std::int64_t y = 0;
   for (const Control* c = &control; c != nullptr; c = c->parent()) {
-    x += c->left();
-    y += c->top();
+    x = clampTwips(x + c->left());
+    y = clampTwips(y + c->top());
   }
-  return {x, y};
+  return {static_cast<Twips>(x), static_cast<Twips>(y)};
 }
 
 }  // namespace quorlen::ui

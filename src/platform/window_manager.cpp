@@ -102,8 +102,8 @@ void WindowManager::handle(const PointerDown& event) {
     target = window->findByHandle(*event.target);
     if (target == nullptr || !reachable(*target)) return;
     auto [ox, oy] = window->originOf(*target);
-    x -= ox;
-    y -= oy;
+    x = clampTwips(std::int64_t{x} - ox);
+    y = clampTwips(std::int64_t{y} - oy);
   } else if (!event.target) {
     HitResult hit = window->hitTest(event.x, event.y);
     target = hit.control;
@@ -133,7 +133,7 @@ void WindowManager::handle(const PointerUp& event) {
   if (event.over) {
     if (Control* over = window->findByHandle(*event.over)) {
       auto [ox, oy] = window->originOf(*over);
-      under = HitResult{over, event.x - ox, event.y - oy};
+      under = HitResult{over, clampTwips(std::int64_t{event.x} - ox), clampTwips(std::int64_t{event.y} - oy)};
     }
   } else {
     under = window->hitTest(event.x, event.y);
@@ -154,7 +154,7 @@ void WindowManager::handle(const PointerUp& event) {
   Control* pressed = window->findByHandle(*pressedHandle);
   if (pressed == nullptr) return;
   auto [ox, oy] = window->originOf(*pressed);
-  const MouseArgs args{event.button, 0, event.x - ox, event.y - oy};
+  const MouseArgs args{event.button, 0, clampTwips(std::int64_t{event.x} - ox), clampTwips(std::int64_t{event.y} - oy)};
   if (pressed->onMouseUp) pressed->onMouseUp(*pressed, args);
   pressed = window->findByHandle(*pressedHandle);
   if (pressed == nullptr || under.control != pressed || event.button != MouseButton::Left) return;

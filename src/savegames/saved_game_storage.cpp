@@ -16,17 +16,8 @@ bool isPlainSavedGameName(std::string_view name) {
   return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
-std::string pendingSavePath(const std::string& path) { return path + ".new"; }
-
 Result<void> storeSavedGame(platform::FileSystem& files, const std::string& path, std::string_view bytes) {
-  const std::string pending = pendingSavePath(path);
-  Result<void> written = files.writeFile(pending, bytes);
-  if (written) written = files.replaceFile(pending, path);
-  if (!written) {
-    // Whatever part of the pending file reached the disk is of no use.
-    (void)files.removeFile(pending);
-  }
-  return written;
+  return files.replaceContent(path, bytes);
 }
 
 }  // namespace quorlen

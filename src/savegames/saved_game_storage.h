@@ -24,14 +24,12 @@ struct GamePaths;
 // at, naming another file than the one asked for.
 [[nodiscard]] bool isPlainSavedGameName(std::string_view name);
 
-// The file the new content is written to before it takes the saved game's
-// place.
-[[nodiscard]] std::string pendingSavePath(const std::string& path);
-
 // Writes `bytes` as the file at `path` without ever losing the file that
-// was there: the content goes into the pending file first, which takes the
-// old file's place only once it is complete. On any failure the old file is
-// left as it was and the pending file is removed.
+// was there (FileSystem::replaceContent): the content goes into a pending
+// file first, which takes the old file's place only once it is complete and
+// on disk. On any failure the old file is left as it was and no pending
+// file stays; a saved game that is not a plain file (a link, a folder) is
+// never replaced.
 [[nodiscard]] Result<void> storeSavedGame(platform::FileSystem& files, const std::string& path,
                                           std::string_view bytes);
 

@@ -199,5 +199,19 @@ TEST_F(WindowModelTest, UnloadedControlsStayUsableUntilTheLoopIsIdle) {
   manager.collectGarbage();
 }
 
+TEST_F(WindowModelTest, PlacesAndSizesFromGameFilesStayInRange) {
+  Control& far = area(1, INT32_MAX, 0, 1500, 1500);
+  far.parent()->move(150, 0, 9600, 7200);
+  manager.post(PointerDown{game.handle(), far.handle(), 100, 100, MouseButton::Left});
+  manager.post(PointerUp{game.handle(), 100, 100, MouseButton::Left, far.handle()});
+  manager.dispatchPending();
+  EXPECT_EQ(events, (std::vector<std::string>{"down Area(1) 1", "click Area(1)"}))
+      << "a press aimed at a control past the end of the range reaches it, its origin held in range";
+  Control& wide = area(2, 0, 0, 15, 15);
+  wide.setPicture(Picture{"wide.bmp", INT32_MAX, 200000000});
+  EXPECT_EQ(wide.width(), INT32_MAX) << "a picture wider than any size in twips is held at the largest one";
+  EXPECT_EQ(wide.height(), INT32_MAX) << "so is one 200000000 pixels high";
+}
+
 }  // namespace
 }  // namespace quorlen::ui

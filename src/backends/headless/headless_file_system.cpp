@@ -33,6 +33,14 @@ Result<void> HeadlessFileSystem::replaceFile(const std::string& from, const std:
   return disk_.replaceFile(from, to);
 }
 
+Result<void> HeadlessFileSystem::replaceContent(const std::string& path, std::string_view bytes) {
+  // A full disk fails the pending file, which goes again; a file in use
+  // cannot be replaced. Either way the old file stays as it was.
+  if (failWritesAfter_ && bytes.size() > *failWritesAfter_) return makeError(ErrorKind::WriteFailed, "the disk is full");
+  if (removalRefused(path)) return makeError(ErrorKind::Refused, "the file is in use");
+  return disk_.replaceContent(path, bytes);
+}
+
 Result<void> HeadlessFileSystem::removeFile(const std::string& path) {
   if (removalRefused(path)) return makeError(ErrorKind::Refused, "the file is in use");
   return disk_.removeFile(path);

@@ -17,7 +17,11 @@ class HeadlessFileSystem final : public platform::FileSystem {
 
   [[nodiscard]] std::string programFolder() const override { return disk_.programFolder(); }
   [[nodiscard]] Result<std::string> readFile(const std::string& path) override { return disk_.readFile(path); }
+  [[nodiscard]] Result<std::string> readFileUpTo(const std::string& path, std::size_t limit) override {
+    return disk_.readFileUpTo(path, limit);
+  }
   [[nodiscard]] Result<void> writeFile(const std::string& path, std::string_view bytes) override;
+  [[nodiscard]] Result<void> replaceContent(const std::string& path, std::string_view bytes) override;
   [[nodiscard]] Result<void> replaceFile(const std::string& from, const std::string& to) override;
   [[nodiscard]] Result<void> removeFile(const std::string& path) override;
   [[nodiscard]] bool fileExists(const std::string& path) override { return disk_.fileExists(path); }

@@ -127,8 +127,13 @@ std::pair<int, int> HeadlessUi::measureText(const ui::Font& font, const std::str
   std::size_t glyphs = 0;
   for (unsigned char c : text) glyphs += (c & 0xC0) != 0x80 ? 1 : 0;
   const double factor = font.bold ? 0.6 : 0.55;
-  return {static_cast<int>(std::lround(static_cast<double>(glyphs) * em * factor)),
-          static_cast<int>(std::lround(em * 1.15))};
+  // A font size from a game file may be absurd (or not a number): the
+  // measure stays within what a size in pixels can hold.
+  const auto pixels = [](double size) {
+    if (!(size > 0)) return 0;
+    return size >= INT32_MAX ? INT32_MAX : static_cast<int>(std::lround(size));
+  };
+  return {pixels(static_cast<double>(glyphs) * em * factor), pixels(em * 1.15)};
 }
 
 // --- pictures -----------------------------------------------------------

@@ -1,5 +1,6 @@
 // What each script command does to the window model.
 #include <algorithm>
+#include <cstdint>
 
 #include "backends/headless/headless_ui.h"
 
@@ -20,7 +21,8 @@ void HeadlessUi::notAvailable(const std::string& what) { transcript_.line("not a
 std::pair<ui::Twips, ui::Twips> HeadlessUi::middleOf(const Target& target) const {
   if (target.control == nullptr) return {target.window->innerWidth() / 2, target.window->innerHeight() / 2};
   auto [x, y] = target.window->originOf(*target.control);
-  return {x + target.control->width() / 2, y + target.control->height() / 2};
+  return {ui::clampTwips(std::int64_t{x} + target.control->width() / 2),
+          ui::clampTwips(std::int64_t{y} + target.control->height() / 2)};
 }
 
 void HeadlessUi::click(const Target& target, ui::MouseButton button) {
@@ -45,8 +47,8 @@ void HeadlessUi::execute(const ScriptCommand& c) {
     case K::ClickAt: {
       auto target = reach(c.target);
       if (!target || target->control) return notAvailable(c.target.text);
-      const ui::Twips x = c.x * ui::kTwipsPerPixel;
-      const ui::Twips y = c.y * ui::kTwipsPerPixel;
+      const ui::Twips x = ui::twipsOfPixels(c.x);
+      const ui::Twips y = ui::twipsOfPixels(c.y);
       const ui::Handle window = target->window->handle();
       manager_.post(ui::PointerDown{window, std::nullopt, x, y, c.button});
       manager_.post(ui::PointerUp{window, x, y, c.button, std::nullopt});

@@ -28,11 +28,13 @@ int scrollToShow(const ui::Control& list, int top, int row) {
 }
 
 std::optional<int> rowAt(const ViewState& view, const ui::Control& list, double x, double y) {
-  if (onScrollBar(list, x) || y < 2) return std::nullopt;
-  const int row = firstRow(view, list) + static_cast<int>((y - 2) / look::kListRowHeight);
-  if (row >= static_cast<int>(list.items().size()) || row >= firstRow(view, list) + visibleRows(list)) {
-    return std::nullopt;
-  }
+  if (onScrollBar(list, x) || !(y >= 2)) return std::nullopt;
+  // Checked as a fraction first: a point far below the list is no row, and
+  // no number too large for an int is ever made of it.
+  const double shown = (y - 2) / look::kListRowHeight;
+  if (shown >= visibleRows(list)) return std::nullopt;
+  const int row = firstRow(view, list) + static_cast<int>(shown);
+  if (row >= static_cast<int>(list.items().size())) return std::nullopt;
   return row;
 }
 

@@ -2,10 +2,18 @@
 // The per-user settings kept in an INI file: a section [APPLICATION/SECTION]
 // for each application and section, then KEY=VALUE lines. The file is read
 // when the store is made and written back at every change.
+//
+// Sections are named by games (the game key), so every name is written
+// encoded: '%' and the bytes that would end a name or start another line
+// ('/' between application and section, '[', ']', '=', control characters,
+// blanks at either end, ';' and '#' in front) become %XX. No game can so
+// reach another game's section, every name and value reads back as it was
+// written, and plain names are written as they always were.
 
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/settings_store.h"
 
@@ -29,8 +37,8 @@ class IniSettingsStore final : public platform::SettingsStore {
 
  private:
   std::optional<std::string> path_;
-  // "APPLICATION/SECTION" -> key -> value, in the order first seen.
-  std::map<std::string, std::map<std::string, std::string>> sections_;
+  // (application, section) -> key -> value, all as given (decoded).
+  std::map<std::pair<std::string, std::string>, std::map<std::string, std::string>> sections_;
 };
 
 }  // namespace quorlen::backends
