@@ -1,0 +1,101 @@
+#include "app/checker/checker_machine.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "backends/shared/pictures/picture_loading.h"
+#include "platform/window.h"
+
+namespace quorlen::checker {
+
+namespace {
+constexpr ui::Twips kTitleBarAndBorders = 27 * ui::kTwipsPerPixel;
+constexpr ui::Twips kSideBorders = 8 * ui::kTwipsPerPixel;
+// A wait that nothing ends (a video that could not be opened, say) is ended
+// by a press on the game window, as a player would; one that outlasts this
+// many presses is a fault of the game that no input mends.
+constexpr int kMostPressesForOneWait = 3;
+}  // namespace
+
+CheckerMachine::CheckerMachine(const std::string& gameFolder)
+    : transcript_(silent_),
+      clock_(12 * 3600),
+      disk_(gameFolder),
+      files_(disk_),
+      watched_(files_),
+      devices_(files_),
+      media_(devices_),
+      display_(transcript_, 1024, 768, 16, false),
+      settings_(transcript_, std::nullopt),
+      shell_(transcript_),
+      manager_(*this),
+      platform_{*this, media_, display_, settings_, shell_, watched_, clock_} {}
+
+void CheckerMachine::runMainLoop() { throw std::logic_error("the checker drives the game itself"); }
+
+void CheckerMachine::runModalLoop(ui::Window& window) {
+  // The checker never opens the load or save window; one that opens is
+  // closed at once, as by its Cancel.
+  window.unload();
+}
+
+void CheckerMachine::post(const std::string& scriptLine, const std::vector<ui::InputEvent>& events) {
+  note(scriptLine);
+  stuckWaits_ = 0;
+  for (const ui::InputEvent& event : events) manager_.post(event);
+  manager_.dispatchPending();
+}
+
+ui::MsgBoxResult CheckerMachine::messageBox(const std::string& text, ui::MsgBoxButtons buttons,
+                                            ui::MsgBoxIcon icon, const std::string& title) {
+  manager_.dispatchPending();
+  const ui::MsgBoxResult answer = ui::defaultAnswer(buttons);
+  if (watching_) {
+    happened_.scriptLines.push_back(std::string("answer ") + ui::toString(answer));
+    happened_.messages.push_back(ShownMessage{title, text, ui::toString(icon), watched_.lastRead()});
+  }
+  return answer;
+}
+
+void CheckerMachine::waitEvents(int /*timeoutMilliseconds*/) {
+  // The game waits for a video: the video plays to its end.
+  if (media_.endPlayback(backends::MediaGroup::Video) > 0) {
+    note("media-end video");
+    manager_.dispatchPending();
+    return;
+  }
+  // Nothing is playing that could end the wait: a press on the game window
+  // asks it to stop.
+  if (++stuckWaits_ > kMostPressesForOneWait) throw std::runtime_error("the game waits for something that never ends");
+  ui::Window* game = manager_.findWindow("Game");
+  if (game == nullptr || !game->loaded()) throw std::runtime_error("the game waits without its window");
+  note("click Game");
+  const ui::Twips x = game->innerWidth() / 2;
+  const ui::Twips y = game->innerHeight() / 2;
+  manager_.post(ui::PointerDown{game->handle(), game->handle(), x, y, ui::MouseButton::Left});
+  manager_.post(ui::PointerUp{game->handle(), x, y, ui::MouseButton::Left, game->handle()});
+  manager_.dispatchPending();
+}
+
+Result<ui::Picture> CheckerMachine::loadPicture(const std::string& path) {
+  return backends::loadPictureInfo(files_, path);
+}
+
+Result<ui::Pointer> CheckerMachine::loadCursor(const std::string& path) {
+  return backends::loadCursorInfo(files_, path);
+}
+
+ui::Twips CheckerMachine::frameAllowance() const { return kTitleBarAndBorders; }
+ui::Twips CheckerMachine::frameWidthAllowance() const { return kSideBorders; }
+
+std::pair<int, int> CheckerMachine::measureText(const ui::Font& font, const std::string& text) const {
+  // The runner's measure, so that both lay the game out alike.
+  const double em = font.size * 96.0 / 72.0;
+  std::size_t glyphs = 0;
+  for (unsigned char c : text) glyphs += (c & 0xC0) != 0x80 ? 1 : 0;
+  const double factor = font.bold ? 0.6 : 0.55;
+  return {static_cast<int>(std::lround(static_cast<double>(glyphs) * em * factor)),
+          static_cast<int>(std::lround(em * 1.15))};
+}
+
+}  // namespace quorlen::checker

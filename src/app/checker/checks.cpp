@@ -1,0 +1,435 @@
+#include "app/checker/checks.h"
+
+#include <algorithm>
+#include <deque>
+#include <exception>
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "app/checker/game_index.h"
+#include "app/checker/game_session.h"
+#include "backends/headless/media/media_file_headers.h"
+#include "backends/shared/pictures/picture_headers.h"
+#include "common/path_resolver.h"
+
+namespace quorlen::checker {
+
+namespace {
+
+using Level = Finding::Level;
+
+bool startsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
+
+std::string lowerExtension(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  return foldLetterCase(path.substr(dot + 1));
+}
+
+class Checker {
+ public:
+  Checker(const std::string& folder) : session_(folder) {}
+
+  CheckReport run(const std::optional<SolveOptions>& solveOptions) {
+    CheckReport report;
+    Outcome start = session_.startNewGame();
+    keep(start.happened.messages);
+    const ProgramState& ps = session_.program().state();
+    folder_ = ps.paths.GameFolder;
+    report.gameFolder = folder_;
+    IndexInput in{ps.paths.FramesPath, ps.paths.AreasPath, ps.paths.IconsPath, ps.project.StartFrame, {}};
+    for (const auto& member : session_.program().game().Variables) in.variables.push_back(member->Name());
+    index_ = indexGame(session_.machine().files(), in);
+    probe();
+    checkFiles();
+    checkFrames();
+    checkVariables();
+    checkItems();
+    if (solveOptions) {
+      report.solve = solve(folder_, *solveOptions);
+      checkSolve(*report.solve);
+    } else {
+      checkAreasStatically();
+    }
+    reportMessagesLeft();
+    report.findings = std::move(findings_);
+    return report;
+  }
+
+ private:
+  std::string rel(const std::string& path) const { return startsWith(path, folder_) ? path.substr(folder_.size()) : path; }
+
+  void add(Level level, std::string check, const std::string& file, std::string field, std::string text,
+           std::string playerMessage = {}, std::vector<std::string> way = {}) {
+    findings_.push_back({level, std::move(check), rel(file), std::move(field), std::move(text),
+                         std::move(playerMessage), std::move(way)});
+  }
+
+  void keep(const std::vector<ShownMessage>& messages) {
+    for (const ShownMessage& m : messages) {
+      if (m.icon != "exclamation" && m.icon != "critical") continue;
+      const bool known = std::any_of(messages_.begin(), messages_.end(), [&](const ShownMessage& k) {
+        return k.file == m.file && k.text == m.text;
+      });
+      if (!known) messages_.push_back(m);
+    }
+  }
+
+  // The message the player showed after reading `file` last; it is then
+  // taken as explained.
+  std::string messageFor(const std::string& file) {
+    for (ShownMessage& m : messages_) {
+      if (m.file == file) {
+        explained_.insert(m.file + "\n" + m.text);
+        return m.text;
+      }
+    }
+    return {};
+  }
+
+  template <typename Step>
+  std::vector<ShownMessage> watching(Step step) {
+    session_.machine().watch();
+    try {
+      step();
+    } catch (const std::exception&) {
+      // A probe the game cannot finish shows what it showed so far.
+    } catch (const ui::ProgramEnded&) {
+    }
+    std::vector<ShownMessage> shown = session_.machine().taken().messages;
+    keep(shown);
+    return shown;
+  }
+
+  // Runs the player's own procedures on every file: opens every frame,
+  // clicks every area, drops every item that has a drop task file, makes
+  // every combination and picks up every item, noting the messages.
+  void probe() {
+    GameWindow& game = session_.program().game();
+    GameState base = session_.state();
+    base.gone.clear();
+    base.items.clear();
+    for (const auto& [name, f] : index_.frames) {
+      if (!f.exists) continue;
+      GameState at = base;
+      at.frame = name;
+      session_.restore(at);
+      frameMessages_[name] = watching([&] { game.OpenFrame(name); });
+      for (const AreaInfo& a : f.areas) {
+        session_.restore(at);
+        if (game.window().element("Area", a.number) == nullptr) continue;
+        (void)watching([&] { game.Area_MouseDown(a.number, static_cast<int>(ui::MouseButton::Left), 0, 0, 0); });
+        for (const auto& [item, task] : a.drops) {
+          GameState holding = at;
+          holding.items = {item};
+          session_.restore(holding);
+          ui::Control* icon = game.window().element("PickedObject", 1);
+          ui::Control* area = game.window().element("Area", a.number);
+          if (icon == nullptr || area == nullptr) continue;
+          (void)watching([&] {
+            game.DraggedObject = 1;
+            game.Area_DragDrop(a.number, *icon, 0, 0);
+          });
+        }
+      }
+    }
+    GameState at = base;
+    at.frame = index_.startFrame;
+    for (const Combination& c : index_.combinations) {
+      GameState holding = at;
+      holding.items = {c.dragged, c.target};
+      session_.restore(holding);
+      ui::Control* icon = game.window().element("PickedObject", 1);
+      if (icon == nullptr || game.ObjectsCount < 2) continue;
+      (void)watching([&] {
+        game.DraggedObject = 1;
+        game.PickedObject_DragDrop(2, *icon, 0, 0);
+      });
+    }
+    session_.restore(at);
+    for (const auto& [path, failure] : index_.itemFiles) {
+      const std::string name = path.substr(session_.program().state().paths.AreasPath.size(),
+                                           path.size() - session_.program().state().paths.AreasPath.size() - 4);
+      (void)watching([&] {
+        game.AddPickedObject(name);
+        while (game.ObjectsCount > 0) game.RemovePickedObject(game.ObjectsCount);
+      });
+    }
+  }
+
+  void unreadable(const std::string& file, const std::optional<FieldFailure>& failure, const char* what) {
+    if (!failure) return;
+    const std::string message = messageFor(file);
+    if (failure->number == 0) {
+      add(Level::Error, "missing-file", file, "", std::string("the ") + what + " is missing or cannot be opened", message);
+      return;
+    }
+    add(Level::Error, "unreadable", file, "field " + std::to_string(failure->number) + " (" + failure->name + ")",
+        failure->why, message);
+  }
+
+  // Whether the path is there as written, only through the resolver, or
+  // not at all.
+  void checkExists(const std::string& path, const std::string& kind, const std::string& namedIn,
+                   const std::string& field) {
+    platform::FileSystem& files = session_.machine().files();
+    if (!files.fileExists(path)) {
+      add(Level::Error, "missing-file", namedIn, field, "the " + kind + " '" + rel(path) + "' does not exist");
+      return;
+    }
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec)) return;
+    if (path.find('\\') != std::string::npos && std::filesystem::is_regular_file(normalisePath(path), ec)) {
+      add(Level::Warning, "backslash", namedIn, field,
+          "the " + kind + " '" + rel(path) + "' is found only by reading '\\' as a folder separator");
+      return;
+    }
+    add(Level::Warning, "letter-case", namedIn, field,
+        "the " + kind + " '" + rel(path) + "' exists only under another letter case: '" + rel(files.resolve(path)) +
+            "'");
+  }
+
+  void checkDecodes(const NamedFile& f) {
+    platform::FileSystem& files = session_.machine().files();
+    if (!files.fileExists(f.path)) return;
+    Result<std::string> bytes = files.readFile(f.path);
+    if (!bytes) return;
+    std::string why;
+    if (f.kind == "picture" || f.kind == "item icon") {
+      if (auto r = backends::readPictureSize(bytes.value()); !r) why = r.error().detail;
+    } else if (f.kind == "cursor") {
+      if (auto r = backends::readCursorHeader(bytes.value()); !r) why = r.error().detail;
+    } else {
+      const std::string ext = lowerExtension(f.path);
+      std::optional<backends::MediaDeviceType> type;
+      if (ext == "wav") type = backends::MediaDeviceType::WaveAudio;
+      if (ext == "mid" || ext == "rmi") type = backends::MediaDeviceType::Sequencer;
+      if (ext == "avi") type = backends::MediaDeviceType::AviVideo;
+      if (!type) {
+        why = "the player plays only .wav, .mid, .rmi and .avi files";
+      } else if (!backends::hasMediaHeader(*type, bytes.value())) {
+        why = "it does not start as a ." + ext + " file does";
+      }
+    }
+    if (!why.empty()) {
+      add(Level::Warning, "media", f.namedIn, f.field,
+          "the " + f.kind + " '" + rel(f.path) + "' cannot be played: " + why);
+    }
+  }
+
+  void checkFiles() {
+    for (const std::string& missing : index_.missingFrames) {
+      const std::size_t tab = missing.find('\t');
+      const std::string name = missing.substr(0, tab);
+      const std::string where = missing.substr(tab + 1);
+      const std::size_t space = where.find(' ');
+      add(Level::Error, "missing-file", where.substr(0, space), space == std::string::npos ? "" : where.substr(space + 1),
+          "the frame '" + name + "' has no frame file '" + rel(session_.program().state().paths.FramesPath) + name +
+              ".fme'");
+    }
+    for (const auto& [name, f] : index_.frames) {
+      if (!f.exists) continue;
+      checkExists(f.file, "frame file", f.file, "");
+      unreadable(f.file, f.failure, "frame file");
+      for (const AreaInfo& a : f.areas) {
+        unreadable(a.file, a.failure, "area file");
+        unreadable(a.click.path, a.click.failure, "click task file");
+        for (const auto& [item, t] : a.drops) unreadable(t.path, t.failure, "drop task file");
+      }
+    }
+    for (const Combination& c : index_.combinations) unreadable(c.file, c.failure, "combination file");
+    for (const auto& [path, failure] : index_.itemFiles) unreadable(path, failure, "item file");
+    for (const NamedFile& f : index_.files) {
+      checkExists(f.path, f.kind, f.namedIn, f.field);
+      checkDecodes(f);
+    }
+  }
+
+  void checkFrames() {
+    std::set<std::string> reached;
+    std::deque<std::string> queue{index_.startFrame};
+    while (!queue.empty()) {
+      const std::string name = queue.front();
+      queue.pop_front();
+      auto it = index_.frames.find(name);
+      if (it == index_.frames.end() || !it->second.exists || !reached.insert(name).second) continue;
+      const FrameInfoIndex& f = it->second;
+      if (f.hasDuration && f.duration >= 1 && f.duration <= 32 && !f.nextFrame.empty()) queue.push_back(f.nextFrame);
+      for (const AreaInfo& a : f.areas) {
+        if (a.click.goTo) queue.push_back(*a.click.goTo);
+        for (const auto& [item, t] : a.drops) {
+          if (t.goTo) queue.push_back(*t.goTo);
+        }
+      }
+    }
+    for (const auto& [name, f] : index_.frames) {
+      if (!f.exists) continue;
+      if (reached.count(name) == 0) {
+        add(Level::Warning, "unreachable-frame", f.file, "",
+            "the frame '" + name + "' cannot be reached from the start frame '" + index_.startFrame + "'");
+      }
+      if (f.hasDuration && (f.duration < 1 || f.duration > 32)) {
+        std::string shown;
+        for (const ShownMessage& m : frameMessages_[name]) {
+          if (startsWith(m.text, "Unable to load frame duration")) shown = m.text;
+        }
+        explained_.insert(f.file + "\n" + shown);
+        add(Level::Warning, "duration", f.file, "field 7 (duration)",
+            "a duration of " + std::to_string(f.duration) +
+                " seconds: only 1 to 32 seconds move on to the next frame; this frame stays",
+            shown);
+      }
+    }
+  }
+
+  void checkVariables() {
+    const std::set<std::string> declared(index_.variables.begin(), index_.variables.end());
+    std::set<std::string> used;
+    auto use = [&](const std::string& name, const std::string& file, const char* field) {
+      used.insert(name);
+      if (declared.count(name) == 0) {
+        add(Level::Warning, "undeclared-variable", file, field,
+            "the variable '" + name + "' is not declared in Config/Variables: it never changes and never hides an area");
+      }
+    };
+    for (const auto& [name, f] : index_.frames) {
+      for (const AreaInfo& a : f.areas) {
+        for (const std::string& v : a.mustBeZero) use(v, a.file, "list A");
+        for (const std::string& v : a.mustBeOne) use(v, a.file, "list B");
+        if (!a.click.variable.empty()) use(a.click.variable, a.click.path, "field 2 (variable name)");
+        for (const auto& [item, t] : a.drops) {
+          if (!t.variable.empty()) use(t.variable, t.path, "field 2 (variable name)");
+        }
+      }
+    }
+    for (const std::string& v : index_.variables) {
+      if (used.count(v) == 0) {
+        add(Level::Warning, "unused-variable", folder_ + "Config/Variables", "",
+            "the variable '" + v + "' is declared but no task changes it and no area tests it");
+      }
+    }
+  }
+
+  void checkItems() {
+    std::map<std::string, std::string> given;  // item, where
+    std::set<std::string> used;
+    for (const auto& [name, f] : index_.frames) {
+      for (const AreaInfo& a : f.areas) {
+        if (a.gives) given.emplace(*a.gives, folder_ + "Areas/" + name + "/" + std::to_string(a.number) + "c.dat");
+        for (const auto& [item, t] : a.drops) used.insert(item);
+      }
+    }
+    for (const Combination& c : index_.combinations) {
+      if (c.addsNew) given.emplace(c.newItem, c.file);
+      used.insert(c.dragged);
+      used.insert(c.target);
+    }
+    for (const auto& [item, where] : given) {
+      if (used.count(item) == 0) {
+        add(Level::Warning, "unused-item", where, "",
+            "the item '" + item + "' can be picked up but has no drop task file and no combination file");
+      }
+      checkExists(session_.program().state().paths.AreasPath + item + ".obj", "item file", where, "");
+    }
+    for (const auto& [name, f] : index_.frames) {
+      for (const AreaInfo& a : f.areas) {
+        for (const auto& [item, t] : a.drops) {
+          if (given.count(item) == 0) {
+            add(Level::Warning, "never-held", t.path, "",
+                "a drop task file for the item '" + item + "', which no area and no combination gives");
+          }
+        }
+      }
+    }
+    for (const Combination& c : index_.combinations) {
+      for (const std::string* item : {&c.dragged, &c.target}) {
+        if (given.count(*item) == 0) {
+          add(Level::Warning, "never-held", c.file, "",
+              "a combination file for the item '" + *item + "', which no area and no combination gives");
+        }
+      }
+    }
+  }
+
+  // Without a search: an area that needs a variable at 1 that no task ever
+  // sets to 1 or flips.
+  void checkAreasStatically() {
+    std::set<std::string> raised;
+    for (const auto& [name, f] : index_.frames) {
+      for (const AreaInfo& a : f.areas) {
+        if (a.click.setsOne || a.click.flips) raised.insert(a.click.variable);
+        for (const auto& [item, t] : a.drops) {
+          if (t.setsOne || t.flips) raised.insert(t.variable);
+        }
+      }
+    }
+    const std::set<std::string> declared(index_.variables.begin(), index_.variables.end());
+    for (const auto& [name, f] : index_.frames) {
+      for (const AreaInfo& a : f.areas) {
+        for (const std::string& v : a.mustBeOne) {
+          if (declared.count(v) != 0 && raised.count(v) == 0) {
+            add(Level::Warning, "area-never-shown", a.file, "list B",
+                "area " + std::to_string(a.number) + " of '" + name + "' needs '" + v +
+                    "' at 1, and no task sets it to 1 or flips it");
+            break;
+          }
+        }
+      }
+    }
+  }
+
+  void checkSolve(const SolveResult& r) {
+    if (r.fault) add(Level::Error, "search", "", "", "the search stopped: " + *r.fault);
+    if (r.ends.empty()) {
+      add(Level::Error, "no-end", "", "",
+          r.complete ? "no way leads to an end of the game: all " + std::to_string(r.states) + " states were explored"
+                     : "no end of the game within " + std::to_string(r.states) + " states (--max-states)");
+    }
+    for (const DeadEnd& d : r.deadEnds) {
+      std::string items;
+      for (const std::string& i : d.items) items += (items.empty() ? "" : ", ") + i;
+      std::string steps;
+      for (const std::string& s : d.way.steps) steps += (steps.empty() ? "" : "; ") + s;
+      add(Level::Warning, "dead-end", "", "",
+          "a dead end in '" + d.frame + "' holding [" + items + "]: no end can be reached from there. The way in: " + steps,
+          "", d.way.script);
+    }
+    if (r.complete) {
+      for (const auto& [name, f] : index_.frames) {
+        if (r.framesReached.count(name) == 0) continue;
+        for (const AreaInfo& a : f.areas) {
+          if (r.shownAreas.count({name, a.number}) == 0) {
+            add(Level::Warning, "area-never-shown", a.file, "",
+                "area " + std::to_string(a.number) + " of '" + name + "' is shown in no state the game can reach");
+          }
+        }
+      }
+    }
+    for (const MessageMet& m : r.messages) keep({m.message});
+  }
+
+  void reportMessagesLeft() {
+    for (const ShownMessage& m : messages_) {
+      if (explained_.count(m.file + "\n" + m.text) != 0) continue;
+      add(Level::Error, "message", m.file, "", "the player shows a message after reading this file", m.text);
+    }
+  }
+
+  GameSession session_;
+  GameIndex index_;
+  std::string folder_;
+  std::vector<Finding> findings_;
+  std::vector<ShownMessage> messages_;
+  std::set<std::string> explained_;
+  std::map<std::string, std::vector<ShownMessage>> frameMessages_;
+};
+
+}  // namespace
+
+CheckReport checkGame(const std::string& gameFolder, const std::optional<SolveOptions>& solveOptions) {
+  return Checker(gameFolder).run(solveOptions);
+}
+
+}  // namespace quorlen::checker
