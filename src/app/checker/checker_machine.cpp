@@ -21,7 +21,8 @@ CheckerMachine::CheckerMachine(const std::string& gameFolder)
     : transcript_(silent_),
       clock_(12 * 3600),
       disk_(gameFolder),
-      files_(disk_),
+      diskFiles_(disk_),
+      files_(diskFiles_),
       watched_(files_),
       devices_(files_),
       media_(devices_),
@@ -30,6 +31,36 @@ CheckerMachine::CheckerMachine(const std::string& gameFolder)
       shell_(transcript_),
       manager_(*this),
       platform_{*this, media_, display_, settings_, shell_, watched_, clock_} {}
+
+Result<std::string> CachedFileSystem::readFile(const std::string& path) {
+  if (auto it = read_.find(path); it != read_.end()) return it->second;
+  Result<std::string> bytes = files_.readFile(path);
+  const std::size_t size = bytes ? bytes.value().size() : 0;
+  if (bytesKept_ + size <= kMostBytesKept) {
+    bytesKept_ += size;
+    read_.emplace(path, bytes);
+  }
+  return bytes;
+}
+
+bool CachedFileSystem::fileExists(const std::string& path) {
+  auto it = exists_.find(path);
+  if (it == exists_.end()) it = exists_.emplace(path, files_.fileExists(path)).first;
+  return it->second;
+}
+
+std::vector<std::string> CachedFileSystem::listFiles(const std::string& folder, std::string_view pattern) {
+  const std::string key = folder + '\0' + std::string(pattern);
+  auto it = lists_.find(key);
+  if (it == lists_.end()) it = lists_.emplace(key, files_.listFiles(folder, pattern)).first;
+  return it->second;
+}
+
+std::string CachedFileSystem::resolve(const std::string& path) {
+  auto it = resolved_.find(path);
+  if (it == resolved_.end()) it = resolved_.emplace(path, files_.resolve(path)).first;
+  return it->second;
+}
 
 void CheckerMachine::runMainLoop() { throw std::logic_error("the checker drives the game itself"); }
 

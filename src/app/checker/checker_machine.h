@@ -9,6 +9,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "backends/headless/headless_file_system.h"
@@ -69,6 +70,35 @@ class WatchedFileSystem final : public platform::FileSystem {
   std::string lastRead_;
 };
 
+// The game folder does not change while it is checked: each file is read
+// from the disk once (up to a bound on what is kept), and each question of
+// existence or listing is answered once.
+class CachedFileSystem final : public platform::FileSystem {
+ public:
+  explicit CachedFileSystem(platform::FileSystem& files) : files_(files) {}
+  [[nodiscard]] std::string programFolder() const override { return files_.programFolder(); }
+  [[nodiscard]] Result<std::string> readFile(const std::string& path) override;
+  [[nodiscard]] Result<void> writeFile(const std::string& path, std::string_view bytes) override {
+    return files_.writeFile(path, bytes);
+  }
+  [[nodiscard]] Result<void> replaceFile(const std::string& from, const std::string& to) override {
+    return files_.replaceFile(from, to);
+  }
+  [[nodiscard]] Result<void> removeFile(const std::string& path) override { return files_.removeFile(path); }
+  [[nodiscard]] bool fileExists(const std::string& path) override;
+  [[nodiscard]] std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) override;
+  [[nodiscard]] std::string resolve(const std::string& path) override;
+
+ private:
+  static constexpr std::size_t kMostBytesKept = 256u << 20;
+  platform::FileSystem& files_;
+  std::unordered_map<std::string, Result<std::string>> read_;
+  std::size_t bytesKept_ = 0;
+  std::unordered_map<std::string, bool> exists_;
+  std::unordered_map<std::string, std::vector<std::string>> lists_;
+  std::unordered_map<std::string, std::string> resolved_;
+};
+
 class CheckerMachine final : public ui::UserInterface, public ui::WindowHost {
  public:
   explicit CheckerMachine(const std::string& gameFolder);
@@ -124,7 +154,8 @@ class CheckerMachine final : public ui::UserInterface, public ui::WindowHost {
   headless::Transcript transcript_;
   headless::VirtualClock clock_;
   backends::DiskFileSystem disk_;
-  headless::HeadlessFileSystem files_;
+  headless::HeadlessFileSystem diskFiles_;
+  CachedFileSystem files_;
   WatchedFileSystem watched_;
   backends::HeadlessMediaDeviceFactory devices_;
   backends::MediaCommandInterpreter media_;

@@ -80,13 +80,13 @@ class Checker {
   // The message the player showed after reading `file` last; it is then
   // taken as explained.
   std::string messageFor(const std::string& file) {
-    for (ShownMessage& m : messages_) {
-      if (m.file == file) {
-        explained_.insert(m.file + "\n" + m.text);
-        return m.text;
-      }
+    std::string first;
+    for (const ShownMessage& m : messages_) {
+      if (m.file != file) continue;
+      explained_.insert(m.file + "\n" + m.text);
+      if (first.empty()) first = m.text;
     }
-    return {};
+    return first;
   }
 
   template <typename Step>
@@ -176,7 +176,8 @@ class Checker {
                    const std::string& field) {
     platform::FileSystem& files = session_.machine().files();
     if (!files.fileExists(path)) {
-      add(Level::Error, "missing-file", namedIn, field, "the " + kind + " '" + rel(path) + "' does not exist");
+      add(Level::Error, "missing-file", namedIn, field, "the " + kind + " '" + rel(path) + "' does not exist",
+          messageFor(namedIn));
       return;
     }
     std::error_code ec;
@@ -214,8 +215,10 @@ class Checker {
       }
     }
     if (!why.empty()) {
+      const bool picture = f.kind == "picture" || f.kind == "item icon" || f.kind == "cursor";
       add(Level::Warning, "media", f.namedIn, f.field,
-          "the " + f.kind + " '" + rel(f.path) + "' cannot be played: " + why);
+          "the " + f.kind + " '" + rel(f.path) + (picture ? "' cannot be shown: " : "' cannot be played: ") + why,
+          messageFor(f.namedIn));
     }
   }
 
@@ -270,12 +273,12 @@ class Checker {
         add(Level::Warning, "unreachable-frame", f.file, "",
             "the frame '" + name + "' cannot be reached from the start frame '" + index_.startFrame + "'");
       }
-      if (f.hasDuration && (f.duration < 1 || f.duration > 32)) {
+      if (!f.failure && f.hasDuration && (f.duration < 1 || f.duration > 32)) {
         std::string shown;
         for (const ShownMessage& m : frameMessages_[name]) {
           if (startsWith(m.text, "Unable to load frame duration")) shown = m.text;
         }
-        explained_.insert(f.file + "\n" + shown);
+        explainedTexts_.insert(shown);
         add(Level::Warning, "duration", f.file, "field 7 (duration)",
             "a duration of " + std::to_string(f.duration) +
                 " seconds: only 1 to 32 seconds move on to the next frame; this frame stays",
@@ -393,7 +396,8 @@ class Checker {
       std::string steps;
       for (const std::string& s : d.way.steps) steps += (steps.empty() ? "" : "; ") + s;
       add(Level::Warning, "dead-end", "", "",
-          "a dead end in '" + d.frame + "' holding [" + items + "]: no end can be reached from there. The way in: " + steps,
+          "after '" + d.fatalInput + "' no end can be reached (in '" + d.frame + "', holding [" + items +
+              "]). The shortest way in: " + steps,
           "", d.way.script);
     }
     if (r.complete) {
@@ -412,7 +416,7 @@ class Checker {
 
   void reportMessagesLeft() {
     for (const ShownMessage& m : messages_) {
-      if (explained_.count(m.file + "\n" + m.text) != 0) continue;
+      if (explained_.count(m.file + "\n" + m.text) != 0 || explainedTexts_.count(m.text) != 0) continue;
       add(Level::Error, "message", m.file, "", "the player shows a message after reading this file", m.text);
     }
   }
@@ -422,7 +426,8 @@ class Checker {
   std::string folder_;
   std::vector<Finding> findings_;
   std::vector<ShownMessage> messages_;
-  std::set<std::string> explained_;
+  std::set<std::string> explained_;      // file and text
+  std::set<std::string> explainedTexts_;  // a message quoted for its cause, wherever it showed
   std::map<std::string, std::vector<ShownMessage>> frameMessages_;
 };
 

@@ -33,6 +33,10 @@ void writeText(const CheckReport& report, std::ostream& out) {
     if (!f.field.empty()) out << " " << f.field;
     out << ": " << f.text << "\n";
     if (!f.playerMessage.empty()) out << "    the player shows: \"" << f.playerMessage << "\"\n";
+    if (!f.way.empty()) {
+      out << "    quorlen-run script of the way:\n";
+      for (const std::string& line : f.way) out << "      " << line << "\n";
+    }
   }
   if (report.solve) {
     const SolveResult& r = *report.solve;
@@ -50,7 +54,7 @@ void writeText(const CheckReport& report, std::ostream& out) {
     }
     if (r.complete && !r.ends.empty()) {
       out << "dead ends: " << r.deadStates << " states from which no end can be reached";
-      out << (r.deadEnds.empty() ? "\n" : ", entered first by the ways above\n");
+      out << (r.deadEnds.empty() ? "\n" : ", entered by the ways above\n");
     }
   }
   out << count(report, Finding::Level::Error) << " errors, " << count(report, Finding::Level::Warning)
@@ -80,7 +84,8 @@ void writeJson(const CheckReport& report, std::ostream& out) {
     for (const GameEnd& e : r.ends) s["ends"].push_back({{"frame", e.frame}, {"how", e.how}, {"way", wayJson(e.way)}});
     s["deadEnds"] = nlohmann::json::array();
     for (const DeadEnd& d : r.deadEnds) {
-      s["deadEnds"].push_back({{"frame", d.frame}, {"items", d.items}, {"way", wayJson(d.way)}});
+      s["deadEnds"].push_back(
+          {{"frame", d.frame}, {"items", d.items}, {"input", d.fatalInput}, {"way", wayJson(d.way)}});
     }
     j["solve"] = s;
   }

@@ -189,14 +189,19 @@ class Search {
         }
       }
     }
+    std::set<std::string> fatalInputs;
     for (std::uint32_t id = 0; id < n; ++id) {
       if (canEnd[id]) continue;
       ++result_.deadStates;
       // Only the first dead state on each shortest way is reported.
       if (parent_[id] != StateStore::kNone && !canEnd[parent_[id]]) continue;
+      // and only the first of those entered by the same input.
+      std::string fatal = "the start";
+      if (parent_[id] != StateStore::kNone) fatal = describe(via_[id], codec_.decode(store_.bytes(parent_[id])));
+      if (!fatalInputs.insert(fatal).second) continue;
       if (result_.deadEnds.size() >= options_.mostDeadEnds) continue;
       const GameState s = codec_.decode(store_.bytes(id));
-      result_.deadEnds.push_back({s.frame, s.items, wayTo(id, std::nullopt)});
+      result_.deadEnds.push_back({s.frame, s.items, fatal, wayTo(id, std::nullopt)});
     }
   }
 

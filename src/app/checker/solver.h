@@ -31,6 +31,7 @@ struct GameEnd {
 struct DeadEnd {
   std::string frame;
   std::vector<std::string> items;  // what is held there
+  std::string fatalInput;          // the input that led into it
   Way way;                         // the shortest way into it
 };
 
