@@ -109,11 +109,34 @@ void CheckerMachine::waitEvents(int /*timeoutMilliseconds*/) {
 }
 
 Result<ui::Picture> CheckerMachine::loadPicture(const std::string& path) {
-  return backends::loadPictureInfo(files_, path);
+  auto it = pictures_.find(path);
+  if (it == pictures_.end()) it = pictures_.emplace(path, backends::loadPictureInfo(files_, path)).first;
+  return it->second;
 }
 
 Result<ui::Pointer> CheckerMachine::loadCursor(const std::string& path) {
-  return backends::loadCursorInfo(files_, path);
+  auto it = cursors_.find(path);
+  if (it == cursors_.end()) it = cursors_.emplace(path, backends::loadCursorInfo(files_, path)).first;
+  return it->second;
+}
+
+backends::MediaResult<std::unique_ptr<backends::MediaDevice>> CheckerMediaDevices::open(
+    backends::MediaDeviceType type, const std::string& path, std::optional<std::uint64_t> parentWindow) {
+  const std::string key = std::string(backends::toString(type)) + '\0' + path;
+  auto it = lengths_.find(key);
+  if (it == lengths_.end()) {
+    // What the headless backend's devices answer, worked out once.
+    backends::HeadlessMediaDeviceFactory once(files_);
+    auto opened = once.open(type, path, std::nullopt);
+    backends::MediaResult<std::uint64_t> length =
+        opened ? backends::MediaResult<std::uint64_t>(opened.value()->lengthMs())
+               : backends::MediaResult<std::uint64_t>(backends::MediaError{opened.code()});
+    it = lengths_.emplace(key, length).first;
+  }
+  if (!it->second) return backends::MediaError{it->second.code()};
+  if (type != backends::MediaDeviceType::AviVideo) parentWindow.reset();
+  return std::unique_ptr<backends::MediaDevice>(
+      std::make_unique<backends::HeadlessMediaDevice>(type, it->second.value(), parentWindow));
 }
 
 ui::Twips CheckerMachine::frameAllowance() const { return kTitleBarAndBorders; }

@@ -6,6 +6,7 @@
 // quorlen-run script line that does the same, with the message shown.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -99,6 +100,19 @@ class CachedFileSystem final : public platform::FileSystem {
   std::unordered_map<std::string, std::string> resolved_;
 };
 
+// The headless media devices, each file read once for its header and
+// length: the search opens the same music and videos again and again.
+class CheckerMediaDevices final : public backends::MediaDeviceFactory {
+ public:
+  explicit CheckerMediaDevices(platform::FileSystem& files) : files_(files) {}
+  [[nodiscard]] backends::MediaResult<std::unique_ptr<backends::MediaDevice>> open(
+      backends::MediaDeviceType type, const std::string& path, std::optional<std::uint64_t> parentWindow) override;
+
+ private:
+  platform::FileSystem& files_;
+  std::unordered_map<std::string, backends::MediaResult<std::uint64_t>> lengths_;
+};
+
 class CheckerMachine final : public ui::UserInterface, public ui::WindowHost {
  public:
   explicit CheckerMachine(const std::string& gameFolder);
@@ -157,13 +171,15 @@ class CheckerMachine final : public ui::UserInterface, public ui::WindowHost {
   headless::HeadlessFileSystem diskFiles_;
   CachedFileSystem files_;
   WatchedFileSystem watched_;
-  backends::HeadlessMediaDeviceFactory devices_;
+  CheckerMediaDevices devices_;
   backends::MediaCommandInterpreter media_;
   headless::HeadlessDisplay display_;
   headless::LoggingSettingsStore settings_;
   headless::HeadlessShell shell_;
   ui::WindowManager manager_;
   platform::Platform platform_;
+  std::unordered_map<std::string, Result<ui::Picture>> pictures_;
+  std::unordered_map<std::string, Result<ui::Pointer>> cursors_;
   bool watching_ = false;
   Happenings happened_;
   int stuckWaits_ = 0;
