@@ -34,12 +34,18 @@ class Checker {
 
   CheckReport run(const std::optional<SolveOptions>& solveOptions) {
     CheckReport report;
-    Outcome start = session_.startNewGame();
-    keep(start.happened.messages);
+    try {
+      Outcome start = session_.startNewGame();
+      keep(start.happened.messages);
+    } catch (const std::exception& e) {
+      add(Level::Error, "search", "", "", std::string("a new game cannot be started: ") + e.what());
+      keep(session_.machine().taken().messages);
+    }
     const ProgramState& ps = session_.program().state();
     folder_ = ps.paths.GameFolder;
     report.gameFolder = folder_;
-    IndexInput in{ps.paths.FramesPath, ps.paths.AreasPath, ps.paths.IconsPath, ps.project.StartFrame, {}};
+    IndexInput in{ps.paths.FramesPath, ps.paths.AreasPath, ps.paths.IconsPath, ps.paths.ConfigPath,
+                  ps.project.StartFrame, {}};
     for (const auto& member : session_.program().game().Variables) in.variables.push_back(member->Name());
     index_ = indexGame(session_.machine().files(), in);
     probe();
@@ -223,6 +229,8 @@ class Checker {
   }
 
   void checkFiles() {
+    unreadable(index_.generalFile, index_.generalFailure, "project information file");
+    unreadable(index_.variablesFile, index_.variablesFailure, "variables file");
     for (const std::string& missing : index_.missingFrames) {
       const std::size_t tab = missing.find('\t');
       const std::string name = missing.substr(0, tab);
@@ -411,7 +419,16 @@ class Checker {
         }
       }
     }
-    for (const MessageMet& m : r.messages) keep({m.message});
+    for (const MessageMet& m : r.messages) {
+      const bool known = std::any_of(messages_.begin(), messages_.end(), [&](const ShownMessage& k) {
+        return k.file == m.message.file && k.text == m.message.text;
+      });
+      if (known || explainedTexts_.count(m.message.text) != 0) continue;
+      std::string steps;
+      for (const std::string& s : m.way.steps) steps += (steps.empty() ? "" : "; ") + s;
+      add(Level::Error, "message", m.message.file, "", "the player shows a message on the way: " + steps,
+          m.message.text, m.way.script);
+    }
   }
 
   void reportMessagesLeft() {

@@ -196,10 +196,29 @@ FrameInfoIndex walkFrame(platform::FileSystem& files, const std::string& name, c
   return f;
 }
 
+void walkConfig(platform::FileSystem& files, const IndexInput& in, GameIndex& g) {
+  g.generalFile = in.configPath + "General";
+  Walk general(files, g.generalFile);
+  for (const char* name : {"game key", "(not used)", "game title"}) (void)general.text(name);
+  (void)general.int16("(not used)");
+  for (const char* name : {"start frame", "game version"}) (void)general.text(name);
+  for (const char* name : {"game width", "game height"}) (void)general.int16(name);
+  for (const char* name : {"game author", "author e-mail", "home page"}) (void)general.text(name);
+  g.generalFailure = general.failure;
+  g.variablesFile = in.configPath + "Variables";
+  Walk variables(files, g.variablesFile);
+  auto count = variables.int16("count");
+  for (int i = 0; count && i < *count; ++i) {
+    if (!variables.text("variable name")) break;
+  }
+  g.variablesFailure = variables.failure;
+}
+
 }  // namespace
 
 GameIndex indexGame(platform::FileSystem& files, const IndexInput& in) {
   GameIndex g;
+  walkConfig(files, in, g);
   g.startFrame = in.startFrame;
   g.variables = in.variables;
   std::deque<std::pair<std::string, std::string>> pending;  // name, named in

@@ -71,6 +71,8 @@ struct Combination {
 };
 
 struct GameIndex {
+  std::string generalFile, variablesFile;
+  std::optional<FieldFailure> generalFailure, variablesFailure;
   std::string startFrame;
   std::vector<std::string> variables;  // as the player loaded them
   std::map<std::string, FrameInfoIndex> frames;
@@ -81,7 +83,7 @@ struct GameIndex {
 };
 
 struct IndexInput {
-  std::string framesPath, areasPath, iconsPath;
+  std::string framesPath, areasPath, iconsPath, configPath;
   std::string startFrame;
   std::vector<std::string> variables;
 };
