@@ -86,6 +86,21 @@ struct Fault {
 
 TEST(Checker, EachFaultIsReportedWithItsFileFieldAndThePlayersMessage) {
   const std::vector<Fault> faults = {
+      {"project information file ends early",
+       [&](const fs::path& g) { write(g / "Config/General", "\"G\",\"\",\"G\",1,\"Hall\",\"1.0\",640\r\n"); },
+       "unreadable", "Config/General", "field 8 (game height)", "no field left",
+       "Unable to load project information.", Finding::Level::Error},
+      {"variables file shorter than its count",
+       [&](const fs::path& g) { write(g / "Config/Variables", "3\r\n\"Lit\"\r\n"); }, "unreadable", "Config/Variables",
+       "field 3 (variable name)", "no field left", "Unable to load variables list.", Finding::Level::Error},
+      {"click task file ends before its frame name",
+       [&](const fs::path& g) { write(g / "Areas/Hall/3b.dat", "1,\"Lit\",0,#TRUE#,0,1,\"Deep.\",0,\"\",0,0,1\r\n"); },
+       "unreadable", "Areas/Hall/3b.dat", "field 13 (frame name)", "no field left", "Unable to complete area task.",
+       Finding::Level::Error},
+      {"combination file of two fields",
+       [&](const fs::path& g) { write(g / "Areas/Rope_on_Hook.drg", "1,1\r\n"); }, "unreadable",
+       "Areas/Rope_on_Hook.drg", "field 3 (add new)", "no field left", "Unable to combine items.",
+       Finding::Level::Error},
       {"next frame without a frame file",
        [&](const fs::path& g) { write(g / "Frames/Hall.fme", "0,\"0\",#FALSE#,#FALSE#,\"\",#TRUE#,5,\"Cellar\",\"\",#TRUE#\r\n"); },
        "missing-file", "Frames/Hall.fme", "field 8 (next frame)", "'Cellar' has no frame file", "", Finding::Level::Error},
