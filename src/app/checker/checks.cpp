@@ -242,7 +242,11 @@ class Checker {
     }
     for (const auto& [name, f] : index_.frames) {
       if (!f.exists) continue;
-      checkExists(f.file, "frame file", f.file, "");
+      if (!f.namedIn.empty()) {
+        const std::size_t space = f.namedIn.find(' ');
+        checkExists(f.file, "frame file", f.namedIn.substr(0, space),
+                    space == std::string::npos ? "" : f.namedIn.substr(space + 1));
+      }
       unreadable(f.file, f.failure, "frame file");
       for (const AreaInfo& a : f.areas) {
         unreadable(a.file, a.failure, "area file");
@@ -259,7 +263,11 @@ class Checker {
   }
 
   void checkFrames() {
+    // Frames are told apart by name, as the player does; a frame counts as
+    // reached when any name that finds its file is.
+    platform::FileSystem& files = session_.machine().files();
     std::set<std::string> reached;
+    std::set<std::string> reachedFiles;
     std::deque<std::string> queue{index_.startFrame};
     while (!queue.empty()) {
       const std::string name = queue.front();
@@ -267,6 +275,7 @@ class Checker {
       auto it = index_.frames.find(name);
       if (it == index_.frames.end() || !it->second.exists || !reached.insert(name).second) continue;
       const FrameInfoIndex& f = it->second;
+      reachedFiles.insert(files.resolve(f.file));
       if (f.hasDuration && f.duration >= 1 && f.duration <= 32 && !f.nextFrame.empty()) queue.push_back(f.nextFrame);
       for (const AreaInfo& a : f.areas) {
         if (a.click.goTo) queue.push_back(*a.click.goTo);
@@ -277,7 +286,7 @@ class Checker {
     }
     for (const auto& [name, f] : index_.frames) {
       if (!f.exists) continue;
-      if (reached.count(name) == 0) {
+      if (reachedFiles.count(files.resolve(f.file)) == 0) {
         add(Level::Warning, "unreachable-frame", f.file, "",
             "the frame '" + name + "' cannot be reached from the start frame '" + index_.startFrame + "'");
       }

@@ -234,6 +234,7 @@ GameIndex indexGame(platform::FileSystem& files, const IndexInput& in) {
       continue;
     }
     FrameInfoIndex f = walkFrame(files, name, in, g.files);
+    f.namedIn = namedIn;
     if (!f.exists && !namedIn.empty()) g.missingFrames.push_back(name + "\t" + namedIn);
     if (f.exists) {
       if (f.hasDuration && !f.nextFrame.empty()) pending.emplace_back(f.nextFrame, f.file + " field 8 (next frame)");

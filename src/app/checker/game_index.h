@@ -53,6 +53,7 @@ struct AreaInfo {
 struct FrameInfoIndex {
   std::string name;
   std::string file;
+  std::string namedIn;  // the file and field that first names the frame; empty for a frame file found in Frames
   bool exists = false;
   std::optional<FieldFailure> failure;
   bool hasDuration = false;
