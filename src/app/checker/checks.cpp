@@ -9,8 +9,8 @@
 
 #include "app/checker/game_index.h"
 #include "app/checker/game_session.h"
-#include "backends/headless/media/media_file_headers.h"
-#include "backends/shared/pictures/picture_headers.h"
+#include "app/checker/media_checks.h"
+#include "app/checker/probes.h"
 #include "common/path_resolver.h"
 
 namespace quorlen::checker {
@@ -20,13 +20,6 @@ namespace {
 using Level = Finding::Level;
 
 bool startsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
-
-std::string lowerExtension(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  const std::size_t dot = path.rfind('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  return foldLetterCase(path.substr(dot + 1));
-}
 
 class Checker {
  public:
@@ -95,74 +88,10 @@ class Checker {
     return first;
   }
 
-  template <typename Step>
-  std::vector<ShownMessage> watching(Step step) {
-    session_.machine().watch();
-    try {
-      step();
-    } catch (const std::exception&) {
-      // A probe the game cannot finish shows what it showed so far.
-    } catch (const ui::ProgramEnded&) {
-    }
-    std::vector<ShownMessage> shown = session_.machine().taken().messages;
-    keep(shown);
-    return shown;
-  }
-
-  // Runs the player's own procedures on every file: opens every frame,
-  // clicks every area, drops every item that has a drop task file, makes
-  // every combination and picks up every item, noting the messages.
   void probe() {
-    GameWindow& game = session_.program().game();
-    GameState base = session_.state();
-    base.gone.clear();
-    base.items.clear();
-    for (const auto& [name, f] : index_.frames) {
-      if (!f.exists) continue;
-      GameState at = base;
-      at.frame = name;
-      session_.restore(at);
-      frameMessages_[name] = watching([&] { game.OpenFrame(name); });
-      for (const AreaInfo& a : f.areas) {
-        session_.restore(at);
-        if (game.window().element("Area", a.number) == nullptr) continue;
-        (void)watching([&] { game.Area_MouseDown(a.number, static_cast<int>(ui::MouseButton::Left), 0, 0, 0); });
-        for (const auto& [item, task] : a.drops) {
-          GameState holding = at;
-          holding.items = {item};
-          session_.restore(holding);
-          ui::Control* icon = game.window().element("PickedObject", 1);
-          ui::Control* area = game.window().element("Area", a.number);
-          if (icon == nullptr || area == nullptr) continue;
-          (void)watching([&] {
-            game.DraggedObject = 1;
-            game.Area_DragDrop(a.number, *icon, 0, 0);
-          });
-        }
-      }
-    }
-    GameState at = base;
-    at.frame = index_.startFrame;
-    for (const Combination& c : index_.combinations) {
-      GameState holding = at;
-      holding.items = {c.dragged, c.target};
-      session_.restore(holding);
-      ui::Control* icon = game.window().element("PickedObject", 1);
-      if (icon == nullptr || game.ObjectsCount < 2) continue;
-      (void)watching([&] {
-        game.DraggedObject = 1;
-        game.PickedObject_DragDrop(2, *icon, 0, 0);
-      });
-    }
-    session_.restore(at);
-    for (const auto& [path, failure] : index_.itemFiles) {
-      const std::string name = path.substr(session_.program().state().paths.AreasPath.size(),
-                                           path.size() - session_.program().state().paths.AreasPath.size() - 4);
-      (void)watching([&] {
-        game.AddPickedObject(name);
-        while (game.ObjectsCount > 0) game.RemovePickedObject(game.ObjectsCount);
-      });
-    }
+    const ProbeMessages shown = probeGame(session_, index_);
+    keep(shown.all);
+    frameMessages_ = shown.byFrame;
   }
 
   void unreadable(const std::string& file, const std::optional<FieldFailure>& failure, const char* what) {
@@ -199,33 +128,12 @@ class Checker {
   }
 
   void checkDecodes(const NamedFile& f) {
-    platform::FileSystem& files = session_.machine().files();
-    if (!files.fileExists(f.path)) return;
-    Result<std::string> bytes = files.readFile(f.path);
-    if (!bytes) return;
-    std::string why;
-    if (f.kind == "picture" || f.kind == "item icon") {
-      if (auto r = backends::readPictureSize(bytes.value()); !r) why = r.error().detail;
-    } else if (f.kind == "cursor") {
-      if (auto r = backends::readCursorHeader(bytes.value()); !r) why = r.error().detail;
-    } else {
-      const std::string ext = lowerExtension(f.path);
-      std::optional<backends::MediaDeviceType> type;
-      if (ext == "wav") type = backends::MediaDeviceType::WaveAudio;
-      if (ext == "mid" || ext == "rmi") type = backends::MediaDeviceType::Sequencer;
-      if (ext == "avi") type = backends::MediaDeviceType::AviVideo;
-      if (!type) {
-        why = "the player plays only .wav, .mid, .rmi and .avi files";
-      } else if (!backends::hasMediaHeader(*type, bytes.value())) {
-        why = "it does not start as a ." + ext + " file does";
-      }
-    }
-    if (!why.empty()) {
-      const bool picture = f.kind == "picture" || f.kind == "item icon" || f.kind == "cursor";
-      add(Level::Warning, "media", f.namedIn, f.field,
-          "the " + f.kind + " '" + rel(f.path) + (picture ? "' cannot be shown: " : "' cannot be played: ") + why,
-          messageFor(f.namedIn));
-    }
+    const std::string why = whyNotPlayable(session_.machine().files(), f);
+    if (why.empty()) return;
+    const bool picture = f.kind == "picture" || f.kind == "item icon" || f.kind == "cursor";
+    add(Level::Warning, "media", f.namedIn, f.field,
+        "the " + f.kind + " '" + rel(f.path) + (picture ? "' cannot be shown: " : "' cannot be played: ") + why,
+        messageFor(f.namedIn));
   }
 
   void checkFiles() {
