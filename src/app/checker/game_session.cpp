@@ -66,6 +66,13 @@ std::string GameSession::itemTag(int slot) const {
 
 void GameSession::restore(const GameState& target) {
   GameWindow& game = program_->game();
+  // An input that changed nothing of the state (a look that only shows a
+  // message) left the game as it was: the player has run its visibility
+  // pass after it already.
+  if (game.window().loaded() && frameOpen_ && state() == target) {
+    game.MovieStopRequest = false;
+    return;
+  }
   if (!game.window().loaded()) {
     // The last input ended the game: a new one is set up as loading a saved
     // game sets it up.
