@@ -156,6 +156,11 @@ class Checker {
                     space == std::string::npos ? "" : f.namedIn.substr(space + 1));
       }
       unreadable(f.file, f.failure, "frame file");
+      for (const auto& [path, failure] : f.texts) {
+        if (!failure) continue;
+        add(Level::Warning, "short-text", path, "field " + std::to_string(failure->number) + " (" + failure->name + ")",
+            failure->why + ": the text keeps the template's look from this field on");
+      }
       for (const AreaInfo& a : f.areas) {
         unreadable(a.file, a.failure, "area file");
         unreadable(a.click.path, a.click.failure, "click task file");

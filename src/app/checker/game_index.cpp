@@ -184,6 +184,14 @@ FrameInfoIndex walkFrame(platform::FileSystem& files, const std::string& name, c
   f.areasCount = link.count("number of areas").value_or(0);
   const std::string folder = in.areasPath + name + "/";
   for (int n = 1; n <= f.areasCount; ++n) f.areas.push_back(walkArea(files, folder, n, in, named));
+  for (const std::string& text : files.listFiles(in.areasPath + name, "*.lbl")) {
+    Walk t(files, folder + text);
+    for (const char* field : {"caption", "left", "top", "bold", "italic", "font name", "font size", "strikethrough",
+                              "underline", "colour"}) {
+      (void)t.value(field);
+    }
+    f.texts[folder + text] = t.failure;
+  }
   for (const std::string& drop : files.listFiles(in.areasPath + name, "*.drg")) {
     std::size_t digits = 0;
     while (digits < drop.size() && std::isdigit(static_cast<unsigned char>(drop[digits]))) ++digits;

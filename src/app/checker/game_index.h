@@ -61,6 +61,7 @@ struct FrameInfoIndex {
   std::string nextFrame;
   int areasCount = 0;
   std::vector<AreaInfo> areas;
+  std::map<std::string, std::optional<FieldFailure>> texts;  // text files (*.lbl) by path
 };
 
 struct Combination {
