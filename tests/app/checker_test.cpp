@@ -219,6 +219,26 @@ TEST(Checker, AnItemUsedUpTooEarlyIsADeadEndWithTheWayIntoIt) {
   EXPECT_GT(report.solve->deadStates, 1u) << "every state after it counts as dead";
 }
 
+TEST(Checker, AVideoThatCannotBeOpenedIsEndedByAPressInTheScript) {
+  GameCopy game([](const fs::path& g) {
+    write(g / "Areas/Hall/3b.dat",
+          "0,\"\",0,0,0,1,\"Deep.\",0,\"\",0,0,1,\"Well\",0,0,1,\"gone.avi\",0,#FALSE#,0,0,0,0\r\n");
+    fs::copy(g / "Frames/Hall.fme", g / "Frames/Well.fme");
+    write(g / "Frames/Well.lks", "1\r\n");
+    write(g / "Areas/Well/1a.dat", "1500,1500,1200,1200,#FALSE#,#FALSE#,\"\",0,\"\",0\r\n");
+    write(g / "Areas/Well/1b.dat", "0,\"\",0,0,0,1,\"The end.\",0,\"\",0,1,0,\"\"\r\n");
+  });
+  const CheckReport report = checkGame(game.path(), SolveOptions{});
+  ASSERT_NE(find(report, "missing-file", "Areas/Hall/3b.dat"), nullptr) << listed(report);
+  ASSERT_FALSE(report.solve->ends.empty());
+  const Way& way = report.solve->ends[0].way;
+  EXPECT_EQ(report.solve->ends[0].frame, "Well") << "the shorter of the two ends comes first";
+  EXPECT_NE(std::find(way.script.begin(), way.script.end(), "click Game"), way.script.end())
+      << "a press ends the wait for the video that never plays";
+  EXPECT_NE(replay(game.path(), way.script).find("\"The end.\" -> ok\n"), std::string::npos)
+      << "the runner gets past the wait to the end";
+}
+
 TEST(Checker, AGameWithoutAnEndAndABoundedSearchAreErrors) {
   GameCopy game([](const fs::path& g) { fs::remove(g / "Areas/Hall/3_Grapple.drg"); });
   const CheckReport proved = checkGame(game.path(), SolveOptions{});
