@@ -42,6 +42,9 @@ int checkerMain(const std::vector<std::string>& arguments, std::ostream& output,
       }
     } else if (a == "--script" && i + 1 < arguments.size()) {
       scriptFile = arguments[++i];
+    } else if (a == "--max-states" || a == "--script") {
+      errors << "quorlen-check: " << a << " needs a value\n" << kUsage;
+      return kUsageError;
     } else if (a.size() > 1 && a[0] == '-') {
       errors << "quorlen-check: unknown option " << a << "\n" << kUsage;
       return kUsageError;
