@@ -67,7 +67,7 @@ TEST_P(InputPath, SameTranscriptAsTheRunner) {
   const fs::path work = fs::temp_directory_path() / ("quorlen-input-" + std::to_string(getpid())) / s.folder / s.name;
   fs::remove_all(work);
   fs::create_directories(work / "config");
-  fs::copy(dir / game, work / "game", fs::copy_options::recursive);
+  fs::copy(dir / game, work / "game", fs::copy_options::recursive | fs::copy_options::copy_symlinks);
   const std::string command = "cd '" + work.string() + "' && DISPLAY=" + quorlen::sdl::testing::displayServer().name() +
                               " XDG_CONFIG_HOME='" + (work / "config").string() +
                               "' SDL_AUDIODRIVER=dummy timeout 120 '" + QUORLEN_PLAYER + "' --script '" +
