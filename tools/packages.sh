@@ -10,8 +10,9 @@ PLAYER_PACKAGES=(libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
                  libswscale-dev libswresample-dev libavutil-dev libfontconfig-dev fonts-liberation
                  timgm6mb-soundfont xvfb openbox xdotool)
 # The tests of the desktop player also make their videos with the ffmpeg
-# program and ask the X server which pointer it shows.
-TEST_PACKAGES=(ffmpeg libx11-dev libxfixes-dev)
+# program and ask the X server which pointer it shows; the benchmarks use
+# Google Benchmark.
+TEST_PACKAGES=(ffmpeg libx11-dev libxfixes-dev libbenchmark-dev)
 
 install_missing_packages() {
   local missing=()

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/control_stack.h"
 #include "platform/ui_types.h"
 
 namespace quorlen::ui {
@@ -140,7 +141,7 @@ class Control {
   void drawPicture(const Picture& picture, Twips x, Twips y);
 
   // Stacking order inside the container: children back to front.
-  [[nodiscard]] const std::vector<Control*>& children() const { return children_; }
+  [[nodiscard]] const ControlStack& children() const { return children_; }
   void bringToFront();
 
   // Manual drag and drop: starts dragging this control.
@@ -168,7 +169,7 @@ class Control {
   std::optional<int> index_;
   Control* parent_;
   Handle handle_;
-  std::vector<Control*> children_;
+  ControlStack children_;
 
   Twips left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;

@@ -104,6 +104,25 @@ TEST_F(Pictures, EightBitAndRunLengthBmpsDecode) {
   }
 }
 
+TEST_F(Pictures, TheLeastRecentlyUsedPicturesGoWhenTheBytesRunOut) {
+  fakes::MemoryFileSystem files;
+  for (const char* name : {"/game/a.bmp", "/game/b.bmp", "/game/c.bmp"}) files.files[name] = paletteBmp(false);
+  // Room for two decoded 2 x 2 pictures with their bookkeeping, not three.
+  PictureStore store(files, text, 2 * (16 + 11 + 256) + 100);
+  ASSERT_NE(store.surface("/game/a.bmp"), nullptr);
+  ASSERT_NE(store.surface("/game/b.bmp"), nullptr);
+  ASSERT_NE(store.surface("/game/a.bmp"), nullptr) << "a is now the most recently used";
+  files.files.clear();  // from now on only kept pictures can be drawn
+  files.files["/game/c.bmp"] = paletteBmp(false);
+  ASSERT_NE(store.surface("/game/c.bmp"), nullptr) << "the picture asked for is kept even when the budget is full";
+  EXPECT_NE(store.surface("/game/a.bmp"), nullptr) << "a recently used picture stays decoded";
+  EXPECT_EQ(store.surface("/game/b.bmp"), nullptr) << "the least recently used picture was forgotten";
+  EXPECT_LE(store.keptBytes(), std::size_t{2 * (16 + 11 + 256) + 100}) << "the kept pictures stay within the budget";
+
+  PictureStore tiny(files, text, 1);
+  EXPECT_NE(tiny.surface("/game/c.bmp"), nullptr) << "a picture larger than the whole budget is still drawn";
+}
+
 TEST_F(Pictures, DesignPicturesAreDrawnAtTheirSizes) {
   fakes::MemoryFileSystem files;
   PictureStore store(files, text);
