@@ -62,11 +62,13 @@ bool reportBudgets(const std::vector<std::pair<std::string, double>>& times, std
       const Case& small = *members[i];
       const Case& large = *members[i + 1];
       if (small.size <= 0 || large.size <= small.size) continue;
-      const double grew = seconds[family + "/" + large.label] / seconds[family + "/" + small.label];
+      auto timeOf = [&](const Case& c, const char* suffix) { return seconds[family + "/" + c.label + suffix]; };
+      const double grew = timeOf(large, "") / timeOf(small, "");
+      const double floorGrew = timeOf(large, "/floor") / timeOf(small, "/floor");
       const double allowed = kGrowthAllowance * large.size / small.size;
       out << "  " << family << " " << small.label << " -> " << large.label << ": " << fixed(grew, 1)
-          << " x the time for " << fixed(large.size / small.size, 1) << " x the size (budget " << fixed(allowed, 1)
-          << " x: " << verdict(grew <= allowed) << ")\n";
+          << " x the time for " << fixed(large.size / small.size, 1) << " x the size, floor " << fixed(floorGrew, 1)
+          << " x (budget " << fixed(allowed, 1) << " x: " << verdict(grew <= allowed) << ")\n";
     }
   }
   return held;

@@ -1,4 +1,5 @@
-// quorlen_bench: the measurements of the player against their floors.
+// quorlen_bench and quorlen_desktop_bench: the measurements of the player
+// against their floors.
 //   --quick   only the smallest sizes, so that a test run keeps them working
 //   --check   exit status 1 when a budget is missed
 // Every other argument goes to Google Benchmark (--benchmark_filter=...).
@@ -13,9 +14,8 @@
 #include "budget.h"
 
 namespace quorlen::bench {
-void registerFieldReaderBenchmarks(bool quick);
-void registerFrameBenchmarks(bool quick);
-void registerSavedGameBenchmarks(bool quick);
+// Each program registers its own measurements.
+void registerBenchmarks(bool quick);
 }  // namespace quorlen::bench
 
 namespace {
@@ -51,9 +51,7 @@ int main(int argc, char** argv) {
       rest.push_back(argv[i]);
     }
   }
-  quorlen::bench::registerFieldReaderBenchmarks(quick);
-  quorlen::bench::registerFrameBenchmarks(quick);
-  quorlen::bench::registerSavedGameBenchmarks(quick);
+  quorlen::bench::registerBenchmarks(quick);
   int count = static_cast<int>(rest.size());
   benchmark::Initialize(&count, rest.data());
   if (benchmark::ReportUnrecognizedArguments(count, rest.data())) return 2;

@@ -4,6 +4,7 @@
 // events. The model never draws; a backend reads it.
 
 #include <functional>
+#include <list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -160,6 +161,7 @@ class Control {
 
  private:
   friend class Window;
+  friend class ControlStack;
   void copyPropertiesFrom(const Control& other);
   void changed();
 
@@ -170,6 +172,9 @@ class Control {
   Control* parent_;
   Handle handle_;
   ControlStack children_;
+  // Its place in its container's stack, while it is in one.
+  std::list<Control*>::iterator stackPlace_;
+  bool stacked_ = false;
 
   Twips left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;

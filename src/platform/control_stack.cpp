@@ -2,31 +2,31 @@
 
 #include <iterator>
 
+#include "platform/control.h"
+
 namespace quorlen::ui {
 
 void ControlStack::putOnTop(Control& control, bool native) {
   remove(control);
-  std::list<Control*>::iterator place;
   if (native) {
-    place = order_.insert(order_.end(), &control);
-    if (firstNative_ == order_.end()) firstNative_ = place;
+    control.stackPlace_ = order_.insert(order_.end(), &control);
+    if (firstNative_ == order_.end()) firstNative_ = control.stackPlace_;
   } else {
-    place = order_.insert(firstNative_, &control);
+    control.stackPlace_ = order_.insert(firstNative_, &control);
   }
-  places_.emplace(&control, place);
+  control.stacked_ = true;
 }
 
-void ControlStack::remove(const Control& control) {
-  auto found = places_.find(&control);
-  if (found == places_.end()) return;
-  if (found->second == firstNative_) firstNative_ = std::next(firstNative_);
-  order_.erase(found->second);
-  places_.erase(found);
+void ControlStack::remove(Control& control) {
+  if (!control.stacked_) return;
+  if (control.stackPlace_ == firstNative_) firstNative_ = std::next(firstNative_);
+  order_.erase(control.stackPlace_);
+  control.stacked_ = false;
 }
 
 void ControlStack::clear() {
+  for (Control* c : order_) c->stacked_ = false;
   order_.clear();
-  places_.clear();
   firstNative_ = order_.end();
 }
 

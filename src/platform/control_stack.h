@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <list>
-#include <unordered_map>
 
 namespace quorlen::ui {
 
@@ -19,15 +18,17 @@ class ControlStack {
   using const_reverse_iterator = std::list<Control*>::const_reverse_iterator;
 
   ControlStack() = default;
-  // The stack keeps iterators into itself: it is neither copied nor moved.
+  // The stack and its controls keep iterators into it: it is neither copied
+  // nor moved.
   ControlStack(const ControlStack&) = delete;
   ControlStack& operator=(const ControlStack&) = delete;
 
   // Puts the control on top of its layer (`native`: the upper layer of
   // controls with their own window); a control already in the stack moves.
   void putOnTop(Control& control, bool native);
-  // Takes the control out; nothing happens when it is not in the stack.
-  void remove(const Control& control);
+  // Takes the control out of this stack, its container's; nothing happens
+  // when it is in none.
+  void remove(Control& control);
   void clear();
 
   [[nodiscard]] const_iterator begin() const { return order_.begin(); }
@@ -40,7 +41,6 @@ class ControlStack {
  private:
   std::list<Control*> order_;
   std::list<Control*>::iterator firstNative_ = order_.end();
-  std::unordered_map<const Control*, std::list<Control*>::iterator> places_;
 };
 
 }  // namespace quorlen::ui
