@@ -17,6 +17,7 @@ Result<void> readVariablesFile(GameContext& context, VariablesCollection& Variab
   if (!reader) return reader.error();
   auto count = reader.value().readInt16();
   if (!count) return count.error();
+  Variables.reserve(count.value());
   for (int i = 0; i < count.value(); ++i) {
     auto name = reader.value().readText();
     if (!name) return name.error();

@@ -21,7 +21,7 @@ VariablesCollection::Member VariablesCollection::Add(const std::string& Name, st
   member->setValue(Value);
   members_.push_back(member);
   member->store_ = this;
-  names_[Name].push_back(member.get());
+  file(*member);
   // A key given twice files the newer member under it.
   if (!sKey.empty()) keys_[sKey] = member.get();
   return member;
@@ -46,23 +46,46 @@ Result<VariablesCollection::Member> VariablesCollection::Item(const std::string&
 std::span<ClassVariable* const> VariablesCollection::Named(const std::string& name) const {
   auto found = names_.find(name);
   if (found == names_.end()) return {};
-  return found->second;
+  const Filed& filed = found->second;
+  if (filed.many.empty()) return {&filed.one, 1};
+  return filed.many;
+}
+
+// Files a member after every member of its name: right for a member added
+// at the end.
+void VariablesCollection::file(ClassVariable& member) {
+  auto [entry, added] = names_.try_emplace(member.Name());
+  Filed& filed = entry->second;
+  if (added) {
+    filed.one = &member;
+  } else if (filed.many.empty()) {
+    filed.many = {filed.one, &member};
+  } else {
+    filed.many.push_back(&member);
+  }
 }
 
 void VariablesCollection::unfile(const ClassVariable& member, const std::string& name) {
-  auto filed = names_.find(name);
-  if (filed == names_.end()) return;
-  std::erase(filed->second, &member);
-  if (filed->second.empty()) names_.erase(filed);
+  auto entry = names_.find(name);
+  if (entry == names_.end()) return;
+  Filed& filed = entry->second;
+  if (filed.many.empty()) {
+    if (filed.one == &member) names_.erase(entry);
+    return;
+  }
+  std::erase(filed.many, &member);
+  if (filed.many.size() == 1) {
+    filed.one = filed.many.front();
+    filed.many.clear();
+  }
 }
 
 void VariablesCollection::renamed(ClassVariable& member, const std::string& oldName) {
   unfile(member, oldName);
   // Filed again among the members of its new name, in position order.
-  std::vector<ClassVariable*>& same = names_[member.Name()];
-  same.clear();
+  names_.erase(member.Name());
   for (const Member& m : members_) {
-    if (m->Name() == member.Name()) same.push_back(m.get());
+    if (m->Name() == member.Name()) file(*m);
   }
 }
 
@@ -87,6 +110,12 @@ Result<void> VariablesCollection::Remove(const std::string& key) {
   const ClassVariable* gone = it->second;
   auto member = std::find_if(members_.begin(), members_.end(), [gone](const Member& m) { return m.get() == gone; });
   return Remove(static_cast<std::int32_t>(member - members_.begin()) + 1);
+}
+
+void VariablesCollection::reserve(std::int32_t count) {
+  if (count <= 0) return;
+  members_.reserve(static_cast<std::size_t>(count));
+  names_.reserve(static_cast<std::size_t>(count));
 }
 
 void VariablesCollection::Empty() {

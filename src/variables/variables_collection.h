@@ -39,6 +39,9 @@ class VariablesCollection {
   [[nodiscard]] Result<void> Remove(const std::string& key);
   // Removes every member: the same as removing position 1 Count times.
   void Empty();
+  // Makes room for this many members in all, so that adding them moves
+  // nothing already stored.
+  void reserve(std::int32_t count);
   // Every member of that name, in position order (empty when none has it).
   [[nodiscard]] std::span<ClassVariable* const> Named(const std::string& name) const;
   // Walks the members from position 1 to Count.
@@ -51,8 +54,16 @@ class VariablesCollection {
   void unfile(const ClassVariable& member, const std::string& name);
   void release(ClassVariable& member);
 
+  // The members of one name, in position order: most names have one, kept
+  // without a list of its own.
+  struct Filed {
+    ClassVariable* one = nullptr;           // when `many` is empty
+    std::vector<ClassVariable*> many;  // two or more
+  };
+  void file(ClassVariable& member);
+
   std::vector<Member> members_;
-  std::unordered_map<std::string, std::vector<ClassVariable*>> names_;
+  std::unordered_map<std::string, Filed> names_;
   std::map<std::string, ClassVariable*> keys_;
 };
 
