@@ -19,6 +19,8 @@ TEST_PACKAGES=(ffmpeg libx11-dev libxfixes-dev)
 # The test sounds, music and pictures are made by scripts with ffmpeg,
 # Python and ImageMagick.
 TEST_PACKAGES+=(python3 imagemagick)
+# The benchmarks use Google Benchmark.
+TEST_PACKAGES+=(libbenchmark-dev)
 
 install_missing_packages() {
   local missing=()

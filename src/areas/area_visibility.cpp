@@ -64,8 +64,8 @@ Result<bool> conditionsAllow(const GameWindow& game, FieldReader& file) {
 }
 
 bool hasDisappeared(const VariablesCollection& disappear, const std::string& frame, int n) {
-  for (const VariablesCollection::Member& member : disappear) {
-    if (member->Name() == frame && member->Value() == n) return true;
+  for (const ClassVariable* member : disappear.Named(frame)) {
+    if (member->Value() == n) return true;
   }
   return false;
 }

@@ -3,7 +3,6 @@
 // file sorts later lies above the earlier ones. Nothing is reported: a text
 // file that cannot be read in full still gives a shown text, whose
 // properties not read keep the template's values.
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,18 +15,6 @@
 namespace quorlen {
 
 namespace {
-
-// The highest index of a set's elements (0 when only the template exists).
-int highestIndex(const ui::Window& window, const std::string& set) {
-  const int count = window.elementCount(set);
-  int index = 0;
-  int found = 1;
-  while (found < count && index < std::numeric_limits<int>::max()) {
-    ++index;
-    if (window.element(set, index) != nullptr) ++found;
-  }
-  return index;
-}
 
 // A number is true when it is not 0.
 std::optional<bool> flagOf(const FieldValue& value) {
@@ -90,9 +77,8 @@ void applyTextFile(FieldReader& reader, ui::Control& label) {
 }  // namespace
 
 void GameWindow::ResetFrameTexts() {
-  const int highest = highestIndex(window_, "Text");
-  for (int i = 1; i <= highest; ++i) {
-    if (window_.element("Text", i) != nullptr) window_.unloadElement("Text", i);
+  for (const int i : window_.elementIndexes("Text")) {
+    if (i >= 1) window_.unloadElement("Text", i);
   }
 }
 
@@ -106,7 +92,7 @@ void GameWindow::LoadTexts() {
 
   const std::vector<std::string> names = list.items();
   for (const std::string& name : names) {
-    const int n = highestIndex(window_, "Text") + 1;
+    const int n = window_.highestElementIndex("Text") + 1;
     ui::Control& label = window_.loadElement("Text", n);
     label.setVisible(false);
     label.setAutoSize(true);

@@ -4,10 +4,12 @@
 // events. The model never draws; a backend reads it.
 
 #include <functional>
+#include <list>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/control_stack.h"
 #include "platform/ui_types.h"
 
 namespace quorlen::ui {
@@ -140,7 +142,7 @@ class Control {
   void drawPicture(const Picture& picture, Twips x, Twips y);
 
   // Stacking order inside the container: children back to front.
-  [[nodiscard]] const std::vector<Control*>& children() const { return children_; }
+  [[nodiscard]] const ControlStack& children() const { return children_; }
   void bringToFront();
 
   // Manual drag and drop: starts dragging this control.
@@ -159,6 +161,7 @@ class Control {
 
  private:
   friend class Window;
+  friend class ControlStack;
   void copyPropertiesFrom(const Control& other);
   void changed();
 
@@ -168,7 +171,10 @@ class Control {
   std::optional<int> index_;
   Control* parent_;
   Handle handle_;
-  std::vector<Control*> children_;
+  ControlStack children_;
+  // Its place in its container's stack, while it is in one.
+  std::list<Control*>::iterator stackPlace_;
+  bool stacked_ = false;
 
   Twips left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;

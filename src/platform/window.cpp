@@ -90,7 +90,8 @@ void Window::setPointer(Pointer value) {
 Control& Window::create(ControlKind kind, const std::string& name, std::optional<int> index, Control* parent) {
   auto control = std::make_unique<Control>(*this, kind, name, index, parent, manager_.newHandle());
   Control& ref = *control;
-  controls_.push_back(std::move(control));
+  controls_.emplace(ref.handle(), std::move(control));
+  if (!index) named_.emplace(name, &ref);
   insertInStack(ref, parent);
   changed();
   return ref;
@@ -129,9 +130,8 @@ void Window::unloadElement(const std::string& setName, int index) {
   removeFromStack(*control);
   if (focus_ == control) focus_ = nullptr;
   if (dragSource_ == control) dragSource_ = nullptr;
-  auto owned = std::find_if(controls_.begin(), controls_.end(),
-                            [control](const std::unique_ptr<Control>& c) { return c.get() == control; });
-  manager_.bury(std::move(*owned));
+  auto owned = controls_.find(control->handle());
+  manager_.bury(std::move(owned->second));
   controls_.erase(owned);
   changed();
 }
@@ -141,11 +141,24 @@ int Window::elementCount(const std::string& setName) const {
   return set == sets_.end() ? 0 : static_cast<int>(set->second.size());
 }
 
+int Window::highestElementIndex(const std::string& setName) const {
+  auto set = sets_.find(setName);
+  if (set == sets_.end() || set->second.empty()) return 0;
+  return std::max(0, set->second.rbegin()->first);
+}
+
+std::vector<int> Window::elementIndexes(const std::string& setName) const {
+  std::vector<int> indexes;
+  auto set = sets_.find(setName);
+  if (set == sets_.end()) return indexes;
+  indexes.reserve(set->second.size());
+  for (const auto& entry : set->second) indexes.push_back(entry.first);
+  return indexes;
+}
+
 Control* Window::find(const std::string& name) const {
-  for (const auto& c : controls_) {
-    if (c->name() == name && !c->index()) return c.get();
-  }
-  return nullptr;
+  auto found = named_.find(name);
+  return found == named_.end() ? nullptr : found->second;
 }
 
 Control* Window::element(const std::string& setName, int index) const {
@@ -156,15 +169,13 @@ Control* Window::element(const std::string& setName, int index) const {
 }
 
 Control* Window::findByHandle(Handle handle) const {
-  for (const auto& c : controls_) {
-    if (c->handle() == handle) return c.get();
-  }
-  return nullptr;
+  auto found = controls_.find(handle);
+  return found == controls_.end() ? nullptr : found->second.get();
 }
 
 std::vector<Control*> Window::menuEntries() const {
   std::vector<Control*> entries;
-  for (const auto& c : controls_) {
+  for (const auto& [handle, c] : controls_) {
     if (c->kind() == ControlKind::MenuEntry) entries.push_back(c.get());
   }
   return entries;
@@ -173,34 +184,29 @@ std::vector<Control*> Window::menuEntries() const {
 std::vector<Control*> Window::allControls() const {
   std::vector<Control*> all;
   all.reserve(controls_.size());
-  for (const auto& c : controls_) all.push_back(c.get());
+  for (const auto& [handle, c] : controls_) all.push_back(c.get());
   return all;
 }
 
 void Window::insertInStack(Control& control, Control* parent) {
-  auto& stack = parent ? parent->children_ : children_;
-  if (hasNativeWindow(control.kind())) {
-    stack.push_back(&control);
-    return;
-  }
-  auto firstNative = std::find_if(stack.begin(), stack.end(), [](Control* c) { return hasNativeWindow(c->kind()); });
-  stack.insert(firstNative, &control);
+  ControlStack& stack = parent ? parent->children_ : children_;
+  stack.putOnTop(control, hasNativeWindow(control.kind()));
 }
 
 void Window::removeFromStack(Control& control) {
-  auto& stack = control.parent() ? control.parent()->children_ : children_;
-  stack.erase(std::remove(stack.begin(), stack.end(), &control), stack.end());
+  ControlStack& stack = control.parent() ? control.parent()->children_ : children_;
+  stack.remove(control);
 }
 
 void Window::bringToFront(Control& control) {
-  removeFromStack(control);
   insertInStack(control, control.parent());
   changed();
 }
 
 void Window::destroyControls() {
-  for (auto& c : controls_) manager_.bury(std::move(c));
+  for (auto& [handle, c] : controls_) manager_.bury(std::move(c));
   controls_.clear();
+  named_.clear();
   children_.clear();
   sets_.clear();
   focus_ = nullptr;
@@ -234,7 +240,7 @@ static bool takesPointer(const Control& c) {
   }
 }
 
-HitResult Window::hitTestIn(const std::vector<Control*>& stack, Twips x, Twips y) const {
+HitResult Window::hitTestIn(const ControlStack& stack, Twips x, Twips y) const {
   for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
     Control* c = *it;
     if (!takesPointer(*c)) continue;

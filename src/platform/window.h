@@ -8,9 +8,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/control_stack.h"
 #include "platform/ui_types.h"
 
 namespace quorlen::ui {
@@ -86,12 +88,16 @@ class Window {
   void unloadElement(const std::string& setName, int index);
   // The number of elements of a set, template included.
   [[nodiscard]] int elementCount(const std::string& setName) const;
+  // The highest index of a set's elements; 0 when only the template exists.
+  [[nodiscard]] int highestElementIndex(const std::string& setName) const;
+  // The indexes of a set's elements, template included, in rising order.
+  [[nodiscard]] std::vector<int> elementIndexes(const std::string& setName) const;
   [[nodiscard]] Control* find(const std::string& name) const;
   [[nodiscard]] Control* element(const std::string& setName, int index) const;
   [[nodiscard]] Control* findByHandle(Handle handle) const;
   // Top-level controls, back to front (menu entries, timers and file lists
   // are not drawn but are listed).
-  [[nodiscard]] const std::vector<Control*>& children() const { return children_; }
+  [[nodiscard]] const ControlStack& children() const { return children_; }
   [[nodiscard]] std::vector<Control*> menuEntries() const;
   // Every control of the window, in creation order.
   [[nodiscard]] std::vector<Control*> allControls() const;
@@ -133,7 +139,7 @@ class Window {
   void removeFromStack(Control& control);
   void bringToFront(Control& control);
   void destroyControls();
-  [[nodiscard]] HitResult hitTestIn(const std::vector<Control*>& stack, Twips x, Twips y) const;
+  [[nodiscard]] HitResult hitTestIn(const ControlStack& stack, Twips x, Twips y) const;
 
   WindowManager& manager_;
   std::string name_;
@@ -145,8 +151,11 @@ class Window {
   std::string title_;
   Color backColor_ = kWhite;
   Pointer pointer_;
-  std::vector<std::unique_ptr<Control>> controls_;
-  std::vector<Control*> children_;
+  // Every control by handle; handles rise, so this is the creation order.
+  std::map<Handle, std::unique_ptr<Control>> controls_;
+  // The first control made under each name that is not an element of a set.
+  std::unordered_map<std::string, Control*> named_;
+  ControlStack children_;
   std::map<std::string, std::map<int, Control*>> sets_;
   Control* focus_ = nullptr;
   Control* dragSource_ = nullptr;

@@ -17,6 +17,7 @@ Result<void> readVariablesFile(GameContext& context, VariablesCollection& Variab
   if (!reader) return reader.error();
   auto count = reader.value().readInt16();
   if (!count) return count.error();
+  Variables.reserve(count.value());
   for (int i = 0; i < count.value(); ++i) {
     auto name = reader.value().readText();
     if (!name) return name.error();
@@ -33,10 +34,7 @@ void LoadVariables(GameContext& context, VariablesCollection& Variables) {
 }
 
 void ChangeVariableValue(VariablesCollection& Variables, const std::string& VariableName, std::int16_t NewValue) {
-  const std::int32_t count = Variables.Count();
-  for (std::int32_t i = 1; i <= count; ++i) {
-    const auto member = Variables.Item(i).value();
-    if (member->Name() != VariableName) continue;
+  for (ClassVariable* member : Variables.Named(VariableName)) {
     if (NewValue == -1) {
       member->setValue(static_cast<std::int16_t>(member->Value() ^ 1));
     } else {
@@ -46,12 +44,8 @@ void ChangeVariableValue(VariablesCollection& Variables, const std::string& Vari
 }
 
 std::int16_t GetVariableValue(const VariablesCollection& Variables, const std::string& VariableName) {
-  const std::int32_t count = Variables.Count();
-  for (std::int32_t i = 1; i <= count; ++i) {
-    const auto member = Variables.Item(i).value();
-    if (member->Name() == VariableName) return member->Value();
-  }
-  return -1;
+  const auto members = Variables.Named(VariableName);
+  return members.empty() ? std::int16_t{-1} : members.front()->Value();
 }
 
 }  // namespace quorlen

@@ -1,8 +1,18 @@
 #include "variables/variables_collection.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quorlen {
+
+void ClassVariable::setName(std::string vData) {
+  std::string old = std::exchange(name_, std::move(vData));
+  if (store_ != nullptr) store_->renamed(*this, old);
+}
+
+VariablesCollection::~VariablesCollection() {
+  for (const Member& m : members_) m->store_ = nullptr;
+}
 
 VariablesCollection::Member VariablesCollection::Add(const std::string& Name, std::int16_t Value,
                                                      const std::string& sKey) {
@@ -10,6 +20,8 @@ VariablesCollection::Member VariablesCollection::Add(const std::string& Name, st
   member->setName(Name);
   member->setValue(Value);
   members_.push_back(member);
+  member->store_ = this;
+  file(*member);
   // A key given twice files the newer member under it.
   if (!sKey.empty()) keys_[sKey] = member.get();
   return member;
@@ -31,12 +43,63 @@ Result<VariablesCollection::Member> VariablesCollection::Item(const std::string&
   return makeError(ErrorKind::NotFound, "key " + key);
 }
 
+std::span<ClassVariable* const> VariablesCollection::Named(const std::string& name) const {
+  auto found = names_.find(name);
+  if (found == names_.end()) return {};
+  const Filed& filed = found->second;
+  if (filed.many.empty()) return {&filed.one, 1};
+  return filed.many;
+}
+
+// Files a member after every member of its name: right for a member added
+// at the end.
+void VariablesCollection::file(ClassVariable& member) {
+  auto [entry, added] = names_.try_emplace(member.Name());
+  Filed& filed = entry->second;
+  if (added) {
+    filed.one = &member;
+  } else if (filed.many.empty()) {
+    filed.many = {filed.one, &member};
+  } else {
+    filed.many.push_back(&member);
+  }
+}
+
+void VariablesCollection::unfile(const ClassVariable& member, const std::string& name) {
+  auto entry = names_.find(name);
+  if (entry == names_.end()) return;
+  Filed& filed = entry->second;
+  if (filed.many.empty()) {
+    if (filed.one == &member) names_.erase(entry);
+    return;
+  }
+  std::erase(filed.many, &member);
+  if (filed.many.size() == 1) {
+    filed.one = filed.many.front();
+    filed.many.clear();
+  }
+}
+
+void VariablesCollection::renamed(ClassVariable& member, const std::string& oldName) {
+  unfile(member, oldName);
+  // Filed again among the members of its new name, in position order.
+  names_.erase(member.Name());
+  for (const Member& m : members_) {
+    if (m->Name() == member.Name()) file(*m);
+  }
+}
+
+void VariablesCollection::release(ClassVariable& member) {
+  unfile(member, member.Name());
+  std::erase_if(keys_, [&member](const auto& entry) { return entry.second == &member; });
+  member.store_ = nullptr;
+}
+
 Result<void> VariablesCollection::Remove(std::int32_t position) {
   if (position < 1 || position > Count()) {
     return makeError(ErrorKind::OutOfRange, "position " + std::to_string(position));
   }
-  const ClassVariable* gone = members_[static_cast<std::size_t>(position - 1)].get();
-  std::erase_if(keys_, [gone](const auto& entry) { return entry.second == gone; });
+  release(*members_[static_cast<std::size_t>(position - 1)]);
   members_.erase(members_.begin() + (position - 1));
   return {};
 }
@@ -49,9 +112,17 @@ Result<void> VariablesCollection::Remove(const std::string& key) {
   return Remove(static_cast<std::int32_t>(member - members_.begin()) + 1);
 }
 
+void VariablesCollection::reserve(std::int32_t count) {
+  if (count <= 0) return;
+  members_.reserve(static_cast<std::size_t>(count));
+  names_.reserve(static_cast<std::size_t>(count));
+}
+
 void VariablesCollection::Empty() {
-  const std::int32_t n = Count();
-  for (std::int32_t i = 0; i < n; ++i) (void)Remove(1);
+  for (const Member& m : members_) m->store_ = nullptr;
+  members_.clear();
+  names_.clear();
+  keys_.clear();
 }
 
 }  // namespace quorlen

@@ -2,12 +2,16 @@
 // An ordered store of name/value members, reached by 1-based position (or by
 // an optional text key). Item hands out a shared reference to the stored
 // member: writing its Value changes the member inside the store. The store
-// never compares names; callers scan it.
+// also files its members by name, so that every member of a name (names
+// compare exactly; two members may share one) is found in position order
+// without going through the others.
 
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/result.h"
@@ -19,6 +23,12 @@ class VariablesCollection {
  public:
   using Member = std::shared_ptr<ClassVariable>;
 
+  VariablesCollection() = default;
+  // Members know their store: a store is neither copied nor moved.
+  VariablesCollection(const VariablesCollection&) = delete;
+  VariablesCollection& operator=(const VariablesCollection&) = delete;
+  ~VariablesCollection();
+
   Member Add(const std::string& Name, std::int16_t Value, const std::string& sKey = {});
   // Position 1 to Count; fails outside that range, the store unchanged.
   [[nodiscard]] Result<Member> Item(std::int32_t position) const;
@@ -27,14 +37,33 @@ class VariablesCollection {
   [[nodiscard]] std::int32_t Count() const { return static_cast<std::int32_t>(members_.size()); }
   [[nodiscard]] Result<void> Remove(std::int32_t position);
   [[nodiscard]] Result<void> Remove(const std::string& key);
-  // Read Count once, remove position 1 that many times.
+  // Removes every member: the same as removing position 1 Count times.
   void Empty();
+  // Makes room for this many members in all, so that adding them moves
+  // nothing already stored.
+  void reserve(std::int32_t count);
+  // Every member of that name, in position order (empty when none has it).
+  [[nodiscard]] std::span<ClassVariable* const> Named(const std::string& name) const;
   // Walks the members from position 1 to Count.
   [[nodiscard]] std::vector<Member>::const_iterator begin() const { return members_.begin(); }
   [[nodiscard]] std::vector<Member>::const_iterator end() const { return members_.end(); }
 
  private:
+  friend class ClassVariable;
+  void renamed(ClassVariable& member, const std::string& oldName);
+  void unfile(const ClassVariable& member, const std::string& name);
+  void release(ClassVariable& member);
+
+  // The members of one name, in position order: most names have one, kept
+  // without a list of its own.
+  struct Filed {
+    ClassVariable* one = nullptr;           // when `many` is empty
+    std::vector<ClassVariable*> many;  // two or more
+  };
+  void file(ClassVariable& member);
+
   std::vector<Member> members_;
+  std::unordered_map<std::string, Filed> names_;
   std::map<std::string, ClassVariable*> keys_;
 };
 

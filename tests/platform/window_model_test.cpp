@@ -2,6 +2,7 @@
 // input to handlers, modal windows and activation.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -69,8 +70,29 @@ TEST_F(WindowModelTest, NativeControlsStackAboveLightweightOnes) {
   EXPECT_EQ(names, (std::vector<std::string>{"BackImage", "Area(0)", "Area(1)", "Area(2)", "CutSceneArea"}))
       << "new images go on top of the images, below the cut-scene box";
   game.element("Area", 1)->bringToFront();
-  EXPECT_EQ(game.find("PictureBox")->children()[3]->qualifiedName(), "Area(1)")
+  EXPECT_EQ((*std::next(game.find("PictureBox")->children().begin(), 3))->qualifiedName(), "Area(1)")
       << "brought to front within its layer";
+}
+
+TEST_F(WindowModelTest, LayersHoldThroughRemovalsAndMovesOfEitherLayer) {
+  Control& display = *game.find("PictureBox");
+  game.add(ControlKind::PictureBox, "Box2", &display);
+  game.find("CutSceneArea")->bringToFront();  // the lowest native control goes to the top
+  area(1, 0, 0, 100, 100);
+  area(2, 0, 0, 100, 100);
+  game.unloadElement("Area", 1);
+  area(3, 0, 0, 100, 100);
+  game.element("Area", 2)->bringToFront();
+  std::vector<std::string> names;
+  for (const Control* c : display.children()) names.push_back(c->qualifiedName());
+  EXPECT_EQ(names, (std::vector<std::string>{"BackImage", "Area(0)", "Area(3)", "Area(2)", "Box2", "CutSceneArea"}))
+      << "images stay below the native controls whichever of them moved or went";
+  std::vector<std::string> backwards;
+  for (auto c = display.children().rbegin(); c != display.children().rend(); ++c) {
+    backwards.push_back((*c)->qualifiedName());
+  }
+  EXPECT_EQ(backwards.front(), "CutSceneArea") << "walked front to back for hit testing";
+  EXPECT_EQ(game.find("Box2"), *std::next(display.children().begin(), 4)) << "a control is found by its name";
 }
 
 TEST_F(WindowModelTest, TheTopmostVisibleControlGetsThePress) {

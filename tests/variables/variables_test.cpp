@@ -33,6 +33,31 @@ TEST(VariablesCollection, KeepsOrderAndSharesItsMembers) {
   EXPECT_EQ(store.Count(), 0);
 }
 
+TEST(VariablesCollection, FindsByNameAfterRemovalsAndRenames) {
+  VariablesCollection::Member kept;
+  {
+    VariablesCollection store;
+    store.Add("Door", 1);
+    store.Add("Lamp", 0);
+    store.Add("Door", 2);
+    ASSERT_TRUE(store.Remove(1).ok());
+    EXPECT_EQ(GetVariableValue(store, "Door"), 2) << "the removed member is no longer found by its name";
+    store.Item(1).value()->setName("Door");
+    EXPECT_EQ(GetVariableValue(store, "Door"), 0) << "a renamed member is found under its new name, in position order";
+    EXPECT_EQ(GetVariableValue(store, "Lamp"), -1) << "and no longer under its old one";
+    ChangeVariableValue(store, "Door", 7);
+    EXPECT_EQ(store.Item(2).value()->Value(), 7) << "both members of the name change";
+    kept = store.Item(2).value();
+    store.Empty();
+    EXPECT_EQ(GetVariableValue(store, "Door"), -1) << "an emptied store finds nothing";
+    store.Add("Door", 3);
+    kept->setName("Lamp");
+    EXPECT_EQ(GetVariableValue(store, "Lamp"), -1) << "a member taken out of the store no longer files itself in it";
+  }
+  kept->setName("Door");
+  EXPECT_EQ(kept->Value(), 7) << "a member outlives its store while it is referenced";
+}
+
 class GameVariablesTest : public ::testing::Test {
  protected:
   fakes::FakeGame game;

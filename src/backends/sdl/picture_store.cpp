@@ -8,8 +8,14 @@
 
 namespace quorlen::sdl {
 
-PictureStore::PictureStore(platform::FileSystem& files, TextRenderer& text, std::size_t keep)
-    : files_(files), text_(text), keep_(keep) {}
+namespace {
+// What an entry costs besides its pixels, so that even pictures that fail to
+// decode cannot pile up without bound.
+constexpr std::size_t kEntryBytes = 256;
+}  // namespace
+
+PictureStore::PictureStore(platform::FileSystem& files, TextRenderer& text, std::size_t keptBytes)
+    : files_(files), text_(text), budget_(keptBytes) {}
 
 Result<ui::Picture> PictureStore::loadPicture(const std::string& path) {
   if (path.starts_with(backends::kBuiltinPrefix)) return backends::loadPictureInfo(files_, path);
@@ -48,18 +54,29 @@ SurfacePtr PictureStore::decodeAndNote(const std::string& path, const std::strin
 
 SDL_Surface* PictureStore::surface(const std::string& path) {
   auto it = entries_.find(path);
-  if (it == entries_.end()) {
-    if (entries_.size() >= keep_) {
-      auto oldest = entries_.begin();
-      for (auto e = entries_.begin(); e != entries_.end(); ++e) {
-        if (e->second.lastUse < oldest->second.lastUse) oldest = e;
-      }
-      entries_.erase(oldest);
-    }
-    it = entries_.emplace(path, Entry{decode(path), 0}).first;
+  if (it != entries_.end()) {
+    uses_.splice(uses_.begin(), uses_, it->second.use);
+    return it->second.surface.get();
   }
-  it->second.lastUse = ++uses_;
+  SurfacePtr decoded = decode(path);
+  const std::size_t pixels =
+      decoded ? static_cast<std::size_t>(decoded->pitch) * static_cast<std::size_t>(decoded->h) : 0;
+  uses_.push_front(path);
+  it = entries_.emplace(path, Entry{std::move(decoded), pixels + path.size() + kEntryBytes, uses_.begin()}).first;
+  bytes_ += it->second.bytes;
+  while (bytes_ > budget_ && uses_.size() > 1) {
+    auto oldest = entries_.find(uses_.back());
+    bytes_ -= oldest->second.bytes;
+    entries_.erase(oldest);
+    uses_.pop_back();
+  }
   return it->second.surface.get();
+}
+
+void PictureStore::clear() {
+  entries_.clear();
+  uses_.clear();
+  bytes_ = 0;
 }
 
 }  // namespace quorlen::sdl

@@ -2,12 +2,14 @@
 // Pictures and cursors by file: loading answers the same results as on
 // every backend (a missing or unreadable file is a failure), and the
 // decoded pixels are kept by path for drawing, the most recently used ones
-// only. The program's own design pictures are drawn by code.
+// up to a number of bytes. The program's own design pictures are drawn by
+// code.
 
-#include <cstdint>
-#include <map>
+#include <cstddef>
+#include <list>
 #include <set>
 #include <string>
+#include <unordered_map>
 
 #include "backends/sdl/sdl_handles.h"
 #include "backends/sdl/text_renderer.h"
@@ -19,7 +21,9 @@ namespace quorlen::sdl {
 
 class PictureStore {
  public:
-  PictureStore(platform::FileSystem& files, TextRenderer& text, std::size_t keep = 64);
+  static constexpr std::size_t kKeptBytes = std::size_t{128} << 20;
+
+  PictureStore(platform::FileSystem& files, TextRenderer& text, std::size_t keptBytes = kKeptBytes);
   PictureStore(const PictureStore&) = delete;
   PictureStore& operator=(const PictureStore&) = delete;
 
@@ -27,28 +31,34 @@ class PictureStore {
   [[nodiscard]] Result<ui::Pointer> loadCursor(const std::string& path);
 
   // The decoded picture (RGBA); null when the file cannot be decoded. The
-  // surface stays valid until the next call.
+  // surface stays valid until the next call. When the kept pictures pass
+  // the byte budget, the least recently used ones are forgotten (never the
+  // one just asked for).
   [[nodiscard]] SDL_Surface* surface(const std::string& path);
   // A picture drawn anew at each size (a metafile), and its pixels at a
   // size; null when it cannot be drawn.
   [[nodiscard]] bool scalable(const std::string& path) const { return scalable_.contains(path); }
   [[nodiscard]] SurfacePtr render(const std::string& path, int width, int height);
   // Forgets every decoded picture.
-  void clear() { entries_.clear(); }
+  void clear();
+  // The bytes the kept pictures take.
+  [[nodiscard]] std::size_t keptBytes() const { return bytes_; }
 
  private:
   struct Entry {
     SurfacePtr surface;
-    std::uint64_t lastUse = 0;
+    std::size_t bytes = 0;
+    std::list<std::string>::iterator use;  // its place in uses_
   };
   [[nodiscard]] SurfacePtr decode(const std::string& path);
   [[nodiscard]] SurfacePtr decodeAndNote(const std::string& path, const std::string& bytes);
 
   platform::FileSystem& files_;
   TextRenderer& text_;
-  std::size_t keep_;
-  std::uint64_t uses_ = 0;
-  std::map<std::string, Entry> entries_;
+  std::size_t budget_;
+  std::size_t bytes_ = 0;
+  std::list<std::string> uses_;  // most recently used first
+  std::unordered_map<std::string, Entry> entries_;
   const std::string* justRead_ = nullptr;  // the bytes loadPicture has just read
   std::set<std::string> scalable_;
 };

@@ -53,7 +53,7 @@ void WindowPainter::paintInside(const ui::Window& window, double x, double y) {
   canvas_.popClip();
 }
 
-void WindowPainter::paintChildren(const std::vector<ui::Control*>& children, double originX, double originY) {
+void WindowPainter::paintChildren(const ui::ControlStack& children, double originX, double originY) {
   for (const ui::Control* c : children) paintControl(*c, originX, originY);
 }
 

@@ -26,7 +26,7 @@ class WindowPainter {
 
  private:
   void paintControl(const ui::Control& c, double originX, double originY);
-  void paintChildren(const std::vector<ui::Control*>& children, double originX, double originY);
+  void paintChildren(const ui::ControlStack& children, double originX, double originY);
   void paintLabel(const ui::Control& c, const Rect& r);
   void paintCheckBox(const ui::Control& c, const Rect& r);
   void paintTextBox(const ui::Control& c, const Rect& r);
