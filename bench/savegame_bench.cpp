@@ -106,12 +106,10 @@ void addSaveAndLoad(const std::string& grows, int variables, int items) {
       [=](benchmark::State& state) {
         PlayedGame& played = playedGame(variables, items);
         backends::DiskFileSystem disk(played.folder->root().string());
-        const std::string pending = pendingSavePath(played.savedPath);
         const std::string folder = played.session->program().state().paths.GameFolder;
         for (auto _ : state) {
           (void)disk.removeFile(played.savedPath);
-          (void)disk.writeFile(pending, played.savedBytes);
-          (void)disk.replaceFile(pending, played.savedPath);
+          (void)disk.replaceContent(played.savedPath, played.savedBytes);
           benchmark::DoNotOptimize(disk.listFiles(folder, "*.sav"));
         }
       });
