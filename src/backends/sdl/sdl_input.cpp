@@ -54,6 +54,7 @@ void SdlUi::handleEvent(const SDL_Event& e) {
     case SDL_MOUSEMOTION: mouseMotion(e.motion); return;
     case SDL_MOUSEWHEEL: mouseWheel(e.wheel); return;
     case SDL_KEYDOWN: keyDown(e.key); return;
+    case SDL_KEYUP: keyUp(e.key); return;
     case SDL_TEXTINPUT: textInput(e.text); return;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {
@@ -127,6 +128,7 @@ void SdlUi::mouseButton(const SDL_MouseButtonEvent& e, bool down) {
   const auto button = buttonOf(e.button);
   if (!button) return;
   const Hit hit = hitAt(e.windowID, e.x, e.y);
+  if (!down && menuPressed_ && *button != ui::MouseButton::Left) return;
   if (!boxes_.empty()) {
     if (hit.box == boxes_.back()) {
       if (*button == ui::MouseButton::Left) boxMouse(*hit.box, hit.boxX, hit.boxY, down);
@@ -138,18 +140,23 @@ void SdlUi::mouseButton(const SDL_MouseButtonEvent& e, bool down) {
   if (hit.window == nullptr) return;
   ui::Window& window = *hit.window;
   const ui::Handle handle = window.handle();
-  const ui::HitResult target = window.hitTest(hit.x, hit.y);
 
   if (!down) {
-    if (menuPressed_) {
+    if (menuPressed_ && *button == ui::MouseButton::Left) {
+      // an entry is chosen when the left button goes up on it
       const ui::Handle entry = *menuPressed_;
       menuPressed_.reset();
       for (const MenuSlot& slot : menuLayout(window, text_)) {
-        const Rect& r = slot.rect;
-        if (slot.entry->handle() == entry && px(hit.x) >= r.x && px(hit.x) < r.x + r.w && px(hit.y) < r.h) {
+        if (hit.bar && slot.entry->handle() == entry && hit.barX >= slot.rect.x && hit.barX < slot.rect.x + slot.rect.w) {
+          menuSelected_.reset();
           post(ui::MenuChoose{entry});
         }
       }
+      return;
+    }
+    if (barButton_ == *button) {
+      barButton_.reset();
+      post(ui::PointerUp{handle, hit.x, hit.y, *button, handle});
       return;
     }
     if (view_.pressedButton != 0) {
@@ -162,12 +169,15 @@ void SdlUi::mouseButton(const SDL_MouseButtonEvent& e, bool down) {
   }
 
   if (!manager_.reachable(window)) return;
-  if (hasMenuBar(window) && px(hit.y) < look::kMenuBarHeight) {
-    for (const MenuSlot& slot : menuLayout(window, text_)) {
-      if (px(hit.x) >= slot.rect.x && px(hit.x) < slot.rect.x + slot.rect.w) menuPressed_ = slot.entry->handle();
-    }
+  if (hit.bar) {
+    barPress(window, hit, *button, e.clicks);
     return;
   }
+  if (menuSelected_) {
+    menuSelected_.reset();
+    dirty_.insert(&window);
+  }
+  const ui::HitResult target = window.hitTest(hit.x, hit.y);
   pendingTip_.reset();
   if (shownTip_) {
     dirty_.insert(shownTip_->window);
@@ -205,6 +215,30 @@ void SdlUi::mouseButton(const SDL_MouseButtonEvent& e, bool down) {
   }
 }
 
+void SdlUi::barPress(ui::Window& window, const Hit& hit, ui::MouseButton button, int clicks) {
+  if (button == ui::MouseButton::Left) {
+    for (const MenuSlot& slot : menuLayout(window, text_)) {
+      if (hit.barX >= slot.rect.x && hit.barX < slot.rect.x + slot.rect.w) {
+        menuPressed_ = slot.entry->handle();
+        return;
+      }
+    }
+  }
+  // the right and middle buttons, and the bar's empty part, act as on the
+  // window itself (the right button hides the bar again)
+  if (menuSelected_) {
+    menuSelected_.reset();
+    dirty_.insert(&window);
+  }
+  barButton_ = button;
+  const ui::Handle handle = window.handle();
+  if (clicks >= 2 && button == ui::MouseButton::Left) {
+    post(ui::DoubleClick{handle, handle, hit.x, hit.y});
+  } else {
+    post(ui::PointerDown{handle, handle, hit.x, hit.y, button});
+  }
+}
+
 void SdlUi::mouseMotion(const SDL_MouseMotionEvent& e) {
   if (!boxes_.empty()) {
     SDL_SetCursor(arrow_.get());
@@ -216,8 +250,7 @@ void SdlUi::mouseMotion(const SDL_MouseMotionEvent& e) {
     return;
   }
   ui::Window& window = *hit.window;
-  const bool onMenu = hasMenuBar(window) && px(hit.y) < look::kMenuBarHeight;
-  ui::Control* over = onMenu ? nullptr : window.hitTest(hit.x, hit.y).control;
+  ui::Control* over = hit.bar ? nullptr : window.hitTest(hit.x, hit.y).control;
   if (view_.pressedButton != 0) {
     const bool inside = over != nullptr && over->handle() == view_.pressedButton;
     if (inside != view_.pressedInside) {
@@ -239,11 +272,18 @@ void SdlUi::mouseMotion(const SDL_MouseMotionEvent& e) {
       pendingTip_ = ToolTip{&window, over->toolTip(), hit.x, hit.y};
     }
   }
-  if (pendingTip_ && static_cast<std::int64_t>(SDL_GetTicks64()) - hoverSince_ >= look::kToolTipDelayMs) {
-    shownTip_ = pendingTip_;
+  showDueTip();
+}
+
+void SdlUi::showDueTip() {
+  if (!pendingTip_ || static_cast<std::int64_t>(SDL_GetTicks64()) - hoverSince_ < look::kToolTipDelayMs) return;
+  if (pendingTip_->window->state() != ui::Window::State::Shown) {
     pendingTip_.reset();
-    dirty_.insert(shownTip_->window);
+    return;
   }
+  shownTip_ = pendingTip_;
+  pendingTip_.reset();
+  dirty_.insert(shownTip_->window);
 }
 
 void SdlUi::mouseWheel(const SDL_MouseWheelEvent& e) {
@@ -297,6 +337,7 @@ void SdlUi::keyDown(const SDL_KeyboardEvent& e) {
   const SDL_Keycode key = e.keysym.sym;
   const bool alt = (e.keysym.mod & KMOD_ALT) != 0;
   if (key == SDLK_F11 || (alt && (key == SDLK_RETURN || key == SDLK_KP_ENTER))) {
+    altAlone_ = false;
     if (e.repeat != 0) return;
     if (Host* h = hostBySdlId(e.windowID); h != nullptr && h->screen) {
       const bool full = !h->surface->fullscreen();
@@ -318,6 +359,7 @@ void SdlUi::keyDown(const SDL_KeyboardEvent& e) {
   }
   ui::Window* window = manager_.activeWindow();
   if (window == nullptr) return;
+  if (menuKey(*window, e)) return;
   ui::Control* focus = window->focus();
   if (focus != nullptr && !manager_.reachable(*focus)) focus = nullptr;
   if (key == SDLK_TAB) {
@@ -347,6 +389,55 @@ void SdlUi::keyDown(const SDL_KeyboardEvent& e) {
   if (!code) return;
   if (focus != nullptr && focus->kind() == ui::ControlKind::Button && key == SDLK_SPACE) code = ui::kKeyEnter;
   post(ui::KeyPress{window->handle(), std::nullopt, *code, gameShiftState(e.keysym.mod)});
+}
+
+bool SdlUi::menuKey(ui::Window& window, const SDL_KeyboardEvent& e) {
+  const SDL_Keycode key = e.keysym.sym;
+  const bool bar = hasMenuBar(window);
+  if (key == SDLK_LALT || key == SDLK_RALT) {
+    if (e.repeat == 0) altAlone_ = true;
+    return bar;
+  }
+  altAlone_ = false;
+  if (!bar) {
+    menuSelected_.reset();
+    return false;
+  }
+  const auto slots = menuLayout(window, text_);
+  if (slots.empty()) return false;
+  if (key == SDLK_F10) {
+    // F10 (or Alt alone) goes to the bar's first entry, or leaves the bar
+    if (e.repeat == 0) menuSelected_ = menuSelected_ ? std::nullopt : std::optional<std::size_t>(0);
+    dirty_.insert(&window);
+    return true;
+  }
+  if (!menuSelected_) return false;
+  const std::size_t count = slots.size();
+  const std::size_t at = std::min(*menuSelected_, count - 1);
+  switch (key) {
+    case SDLK_LEFT: menuSelected_ = (at + count - 1) % count; break;
+    case SDLK_RIGHT: menuSelected_ = (at + 1) % count; break;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      menuSelected_.reset();
+      if (e.repeat == 0) post(ui::MenuChoose{slots[at].entry->handle()});
+      break;
+    case SDLK_ESCAPE: menuSelected_.reset(); break;
+    default: break;  // the bar holds the keyboard while an entry is selected
+  }
+  dirty_.insert(&window);
+  return true;
+}
+
+void SdlUi::keyUp(const SDL_KeyboardEvent& e) {
+  const SDL_Keycode key = e.keysym.sym;
+  if ((key != SDLK_LALT && key != SDLK_RALT) || !altAlone_) return;
+  altAlone_ = false;
+  if (!boxes_.empty()) return;
+  ui::Window* window = manager_.activeWindow();
+  if (window == nullptr || !hasMenuBar(*window)) return;
+  menuSelected_ = menuSelected_ ? std::nullopt : std::optional<std::size_t>(0);
+  dirty_.insert(window);
 }
 
 void SdlUi::listKey(ui::Control& list, SDL_Keycode key) {

@@ -80,6 +80,7 @@ void SdlUi::pass(int maxWaitMs, std::optional<IdlePoint> idle) {
   drainEvents();
   manager_.dispatchPending();
   fireDueTimers();
+  showDueTip();
   render();
   int wait = timeUntilNextWake(maxWaitMs);
   if (idle && observer_ != nullptr && observer_->idle(*idle)) wait = 0;
@@ -88,6 +89,7 @@ void SdlUi::pass(int maxWaitMs, std::optional<IdlePoint> idle) {
   drainEvents();
   manager_.dispatchPending();
   fireDueTimers();
+  showDueTip();
 }
 
 void SdlUi::drainEvents() {
@@ -136,17 +138,24 @@ void SdlUi::windowShown(ui::Window& window, bool modal) {
 }
 
 void SdlUi::windowHidden(ui::Window& window) {
+  forgetTips(window);
   destroyHost(window);
   if (observer_ != nullptr) observer_->windowHidden(window);
 }
 
 void SdlUi::windowUnloaded(ui::Window& window) {
+  forgetTips(window);
   destroyHost(window);
   dirty_.erase(&window);
   for (auto it = view_.listTop.begin(); it != view_.listTop.end();) {
     it = window.findByHandle(it->first) == nullptr ? it : view_.listTop.erase(it);
   }
   if (observer_ != nullptr) observer_->windowUnloaded(window);
+}
+
+void SdlUi::forgetTips(const ui::Window& window) {
+  if (pendingTip_ && pendingTip_->window == &window) pendingTip_.reset();
+  if (shownTip_ && shownTip_->window == &window) shownTip_.reset();
 }
 
 void SdlUi::displayChanged() {

@@ -124,6 +124,10 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   [[nodiscard]] std::optional<ScreenPoint> pointOfListRow(const ui::Control& list, int row);
   [[nodiscard]] std::optional<ScreenPoint> pointOfAnswer(ui::MsgBoxResult answer);
   [[nodiscard]] bool messageBoxShowing() const { return !boxes_.empty(); }
+  // The tool tip on screen, if any.
+  [[nodiscard]] std::optional<std::string> toolTipShown() const {
+    return shownTip_ ? std::optional<std::string>(shownTip_->text) : std::nullopt;
+  }
   [[nodiscard]] std::optional<ui::MsgBoxButtons> messageBoxButtonsShowing() const {
     return boxes_.empty() ? std::nullopt : std::optional<ui::MsgBoxButtons>(boxes_.back()->buttons);
   }
@@ -160,6 +164,8 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
     Box* box = nullptr;  // a message box
     double boxX = 0;
     double boxY = 0;
+    bool bar = false;  // on the window's menu bar, above its inside
+    double barX = 0;   // pixels from the bar's left end
   };
 
   // loops
@@ -181,6 +187,8 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   void placeOwnHost(Host& host);
   [[nodiscard]] std::pair<int, int> logicalSize(const Host& host) const;
   [[nodiscard]] std::pair<double, double> insideOrigin(const Host& host, const ui::Window& window) const;
+  // The menu bar's height above a window's inside: it moves the inside down.
+  [[nodiscard]] static double barHeight(const ui::Window& window);
   [[nodiscard]] Hit hitAt(Uint32 sdlWindow, int x, int y);
   [[nodiscard]] std::optional<ScreenPoint> toScreen(const ui::Window& window, double insideX, double insideY);
 
@@ -189,12 +197,19 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   void mouseMotion(const SDL_MouseMotionEvent& e);
   void mouseWheel(const SDL_MouseWheelEvent& e);
   void keyDown(const SDL_KeyboardEvent& e);
+  void keyUp(const SDL_KeyboardEvent& e);
+  // The bar's own keys; true when the key was the bar's.
+  bool menuKey(ui::Window& window, const SDL_KeyboardEvent& e);
+  void barPress(ui::Window& window, const Hit& hit, ui::MouseButton button, int clicks);
   void textInput(const SDL_TextInputEvent& e);
   void boxMouse(Box& box, double x, double y, bool down);
   void boxKey(Box& box, SDL_Keycode key);
   void listKey(ui::Control& list, SDL_Keycode key);
   void moveFocus(ui::Window& window);
   void updatePointer(ui::Window* window, ui::Control* over);
+  // A tip whose pointer has rested long enough is shown.
+  void showDueTip();
+  void forgetTips(const ui::Window& window);
   void post(ui::InputEvent event);
 
   platform::FileSystem& files_;
@@ -237,6 +252,9 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   std::optional<ToolTip> pendingTip_;
   std::optional<ToolTip> shownTip_;
   std::optional<ui::Handle> menuPressed_;
+  std::optional<ui::MouseButton> barButton_;  // a press on the bar that went to the window
+  std::optional<std::size_t> menuSelected_;   // the bar's entry chosen by the keyboard
+  bool altAlone_ = false;                     // Alt is down with no other key
 };
 
 }  // namespace quorlen::sdl

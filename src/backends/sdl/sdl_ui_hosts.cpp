@@ -31,17 +31,22 @@ SdlUi::Host* SdlUi::screenHost() {
   return nullptr;
 }
 
+double SdlUi::barHeight(const ui::Window& window) { return hasMenuBar(window) ? look::kMenuBarHeight : 0.0; }
+
 std::pair<int, int> SdlUi::logicalSize(const Host& host) const {
-  if (host.screen) return {std::max(1, display_.width()), std::max(1, display_.height())};
-  return {std::max(1, toPixels(host.window->innerWidth())), std::max(1, toPixels(host.window->innerHeight()))};
+  // the bar lies above the inside: the picture grows by its height
+  const int bar = static_cast<int>(barHeight(*host.window));
+  if (host.screen) return {std::max(1, display_.width()), std::max(1, display_.height()) + bar};
+  return {std::max(1, toPixels(host.window->innerWidth())), std::max(1, toPixels(host.window->innerHeight())) + bar};
 }
 
 std::pair<double, double> SdlUi::insideOrigin(const Host& host, const ui::Window& window) const {
-  if (!host.screen) return {0.0, 0.0};
-  if (&window == host.window) return {px(window.left()), px(window.top())};
+  const double bar = barHeight(*host.window);
+  if (!host.screen) return {0.0, bar};
+  if (&window == host.window) return {px(window.left()), px(window.top()) + bar};
   const double frameX = window.framed() ? look::kBorder : 0;
   const double frameY = window.framed() ? look::kTitleBarHeight : 0;
-  return {px(window.left()) + frameX, px(window.top()) + frameY};
+  return {px(window.left()) + frameX, px(window.top()) + frameY + bar};
 }
 
 void SdlUi::createHost(ui::Window& window) {
@@ -167,13 +172,21 @@ void SdlUi::renderHost(Host& host, bool present) {
   canvas.pushClip(Rect{0, 0, static_cast<double>(lw), static_cast<double>(lh)});
   const auto [ox, oy] = insideOrigin(host, *host.window);
   painter.paintInside(*host.window, ox, oy);
+  const double bar = barHeight(*host.window);
+  if (bar == 0 && host.screen) menuSelected_.reset();
+  if (bar > 0) {
+    std::optional<ui::Handle> selected;
+    const auto slots = menuLayout(*host.window, text_);
+    if (menuSelected_ && *menuSelected_ < slots.size()) selected = slots[*menuSelected_].entry->handle();
+    painter.paintMenuBar(*host.window, ox, oy - bar, selected);
+  }
   if (host.screen) {
     for (ui::Window* o : overlays_) {
       if (o->state() != ui::Window::State::Shown) continue;
       if (o->framed()) {
-        painter.paintFramed(*o, px(o->left()), px(o->top()));
+        painter.paintFramed(*o, px(o->left()), px(o->top()) + bar);
       } else {
-        painter.paintInside(*o, px(o->left()), px(o->top()));
+        painter.paintInside(*o, px(o->left()), px(o->top()) + bar);
       }
     }
   }
@@ -260,7 +273,6 @@ std::optional<ScreenPoint> SdlUi::pointOfWindow(const ui::Window& window, ui::Tw
 std::optional<ScreenPoint> SdlUi::pointOfControl(const ui::Control& control) {
   const ui::Window& window = control.window();
   const auto [ox, oy] = window.originOf(control);
-  const bool menu = hasMenuBar(window);
   // the middle first, then a grid over the control
   std::vector<std::pair<double, double>> tries{{0.5, 0.5}};
   for (int i = 1; i < 8; ++i) {
@@ -269,7 +281,6 @@ std::optional<ScreenPoint> SdlUi::pointOfControl(const ui::Control& control) {
   for (const auto& [fx, fy] : tries) {
     const ui::Twips x = ox + static_cast<ui::Twips>(control.width() * fx);
     const ui::Twips y = oy + static_cast<ui::Twips>(control.height() * fy);
-    if (menu && px(y) < look::kMenuBarHeight + 1) continue;
     if (x < 0 || y < 0 || x >= window.innerWidth() || y >= window.innerHeight()) continue;
     // the point must survive the trip through window points
     auto point = pointOfWindow(window, x, y);
@@ -283,7 +294,9 @@ std::optional<ScreenPoint> SdlUi::pointOfControl(const ui::Control& control) {
 
 std::optional<ScreenPoint> SdlUi::pointOfMenuEntry(const ui::Control& entry) {
   for (const MenuSlot& slot : menuLayout(entry.window(), text_)) {
-    if (slot.entry == &entry) return toScreen(entry.window(), slot.rect.x + slot.rect.w / 2, slot.rect.h / 2);
+    if (slot.entry == &entry) {
+      return toScreen(entry.window(), slot.rect.x + slot.rect.w / 2, slot.rect.h / 2 - barHeight(entry.window()));
+    }
   }
   return std::nullopt;
 }
@@ -356,7 +369,7 @@ SdlUi::Hit SdlUi::hitAt(Uint32 sdlWindow, int x, int y) {
       ui::Window* o = *it;
       if (o->state() != ui::Window::State::Shown) continue;
       const double left = px(o->left());
-      const double top = px(o->top());
+      const double top = px(o->top()) + barHeight(*host->window);
       if (lx < left || ly < top || lx >= left + px(o->width()) || ly >= top + px(o->height())) continue;
       const auto [ix, iy] = insideOrigin(*host, *o);
       hit.window = o;
@@ -369,6 +382,11 @@ SdlUi::Hit SdlUi::hitAt(Uint32 sdlWindow, int x, int y) {
   hit.window = host->window;
   hit.x = static_cast<ui::Twips>(std::floor((lx - ox) * ui::kTwipsPerPixel));
   hit.y = static_cast<ui::Twips>(std::floor((ly - oy) * ui::kTwipsPerPixel));
+  const double bar = barHeight(*host->window);
+  if (bar > 0 && ly < oy && ly >= oy - bar && lx >= ox && lx < ox + px(host->window->innerWidth())) {
+    hit.bar = true;
+    hit.barX = lx - ox;
+  }
   return hit;
 }
 

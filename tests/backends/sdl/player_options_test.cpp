@@ -1,8 +1,13 @@
 #include "app/player/player_options.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
+
+#include "app/player/player.h"
 
 namespace quorlen::player {
 namespace {
@@ -37,6 +42,31 @@ TEST(PlayerOptions, MistakesAreReported) {
   EXPECT_FALSE(parsePlayerOptions({"a", "b"}, errors).has_value()) << "two game folders";
   EXPECT_FALSE(parsePlayerOptions({"--bogus"}, errors).has_value());
   EXPECT_NE(errors.str().find("unknown option --bogus"), std::string::npos) << errors.str();
+}
+
+TEST(PlayerFolder, AWrongFolderIsRefusedBeforeAnythingStarts) {
+  namespace fs = std::filesystem;
+  const fs::path work = fs::temp_directory_path() / ("quorlen-folder-" + std::to_string(getpid()));
+  fs::remove_all(work);
+  fs::create_directories(work / "empty");
+  std::ofstream(work / "file.txt") << "not a game";
+  for (const fs::path& wrong : {work / "no-such-folder", work / "file.txt"}) {
+    std::ostringstream output;
+    std::ostringstream errors;
+    EXPECT_EQ(playerMain({wrong.string(), "--window"}, output, errors), 2) << "refused with status 2: " << wrong;
+    EXPECT_NE(errors.str().find(wrong.string()), std::string::npos) << "the error names the path: " << errors.str();
+    EXPECT_EQ(std::count(errors.str().begin(), errors.str().end(), '\n'), 1) << "one line: " << errors.str();
+  }
+  // a folder without its project information is played, with a hint
+  std::ostringstream errors;
+  EXPECT_FALSE(checkGameFolder((work / "empty").string(), errors).has_value()) << "an existing folder is played";
+  EXPECT_NE(errors.str().find("Config/General"), std::string::npos) << "names the file: " << errors.str();
+  std::ostringstream none;
+  fs::create_directories(work / "game" / "Config");
+  std::ofstream(work / "game" / "Config" / "General") << "\"key\"\r\n";
+  EXPECT_FALSE(checkGameFolder((work / "game").string(), none).has_value());
+  EXPECT_EQ(none.str(), "") << "a readable project file gives no hint";
+  fs::remove_all(work);
 }
 
 }  // namespace
