@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -54,8 +55,9 @@ TEST(PlayerFolder, AWrongFolderIsRefusedBeforeAnythingStarts) {
     std::ostringstream output;
     std::ostringstream errors;
     EXPECT_EQ(playerMain({wrong.string(), "--window"}, output, errors), 2) << "refused with status 2: " << wrong;
-    EXPECT_NE(errors.str().find(wrong.string()), std::string::npos) << "the error names the path: " << errors.str();
-    EXPECT_EQ(std::count(errors.str().begin(), errors.str().end(), '\n'), 1) << "one line: " << errors.str();
+    const std::string said = errors.str();
+    EXPECT_NE(said.find(wrong.string()), std::string::npos) << "the error names the path: " << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
   }
   // a folder without its project information is played, with a hint
   std::ostringstream errors;
