@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "backends/sdl/look.h"
 
@@ -62,6 +63,12 @@ void SdlUi::settle() {
 void SdlUi::waitElapsed(int milliseconds) {
   if (advanceClock_) {
     advanceTime(milliseconds);
+    return;
+  }
+  if (std::exchange(switchUnsettled_, false)) {
+    // the pause a monitor needs after a mode switch: ours is virtual and
+    // shows at once, so only what is pending runs
+    doEvents();
     return;
   }
   const std::int64_t end = clock_.elapsedMilliseconds() + milliseconds;
@@ -159,6 +166,7 @@ void SdlUi::forgetTips(const ui::Window& window) {
 }
 
 void SdlUi::displayChanged() {
+  switchUnsettled_ = true;
   if (Host* screen = screenHost()) dirty_.insert(screen->window);
 }
 

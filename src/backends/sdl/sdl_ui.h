@@ -103,7 +103,9 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   [[nodiscard]] ui::Twips frameWidthAllowance() const override;
   [[nodiscard]] std::pair<int, int> measureText(const ui::Font& font, const std::string& text) const override;
 
-  // The display's mode changed: the game window's screen is redrawn.
+  // The display's mode changed: the game window's screen is redrawn, and
+  // the next wait of elapsed time (the pause the game makes for a monitor
+  // to settle) only lets pending events run, as the switch is virtual.
   void displayChanged();
   // Output pixels per window point of the window shown last (1 without one).
   [[nodiscard]] double pixelRatio() const;
@@ -235,6 +237,7 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   std::vector<VideoPicture> videos_;
   ViewState view_;
   ui::Window* lastShown_ = nullptr;
+  bool switchUnsettled_ = false;
 
   // pointer
   std::map<std::string, CursorPtr> cursors_;
