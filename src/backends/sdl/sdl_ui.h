@@ -126,6 +126,8 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   [[nodiscard]] std::optional<ScreenPoint> pointOfListRow(const ui::Control& list, int row);
   [[nodiscard]] std::optional<ScreenPoint> pointOfAnswer(ui::MsgBoxResult answer);
   [[nodiscard]] bool messageBoxShowing() const { return !boxes_.empty(); }
+  // The menu bar's entry selected by the keyboard, if any.
+  [[nodiscard]] std::optional<std::size_t> menuEntrySelected() const { return menuSelected_; }
   // The tool tip on screen, if any.
   [[nodiscard]] std::optional<std::string> toolTipShown() const {
     return shownTip_ ? std::optional<std::string>(shownTip_->text) : std::nullopt;
