@@ -155,7 +155,8 @@ void WindowPainter::paintCheckBox(const ui::Control& c, const Rect& r) {
 
 void WindowPainter::paintTextBox(const ui::Control& c, const Rect& r) {
   canvas_.fill(r, ui::kWhite);
-  drawEdge(canvas_, r, true);
+  // a border all round: a sunken edge's light half vanishes on a white window
+  canvas_.outline(r, look::kEdge);
   const ui::Font& font = c.font();
   const double lineHeight = canvas_.lineHeight(font);
   const Rect inner{r.x + 2, r.y + 2, r.w - 4, r.h - 4};
@@ -173,7 +174,7 @@ void WindowPainter::paintTextBox(const ui::Control& c, const Rect& r) {
 
 void WindowPainter::paintListBox(const ui::Control& c, const Rect& r) {
   canvas_.fill(r, ui::kWhite);
-  drawEdge(canvas_, r, true);
+  canvas_.outline(r, look::kEdge);
   const bool bar = needsScrollBar(c);
   const double textWidth = r.w - 4 - (bar ? look::kScrollBarWidth : 0);
   const int top = firstRow(view_, c);
