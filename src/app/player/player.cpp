@@ -75,7 +75,7 @@ int playerMain(const std::vector<std::string>& arguments, std::ostream& output, 
     return kPlayerFault;
   }
   if (options->help) {
-    output << kPlayerUsage;
+    output << kPlayerUsage << kPlayerKeys;
     return kPlayerDone;
   }
   if (options->version) {

@@ -69,8 +69,10 @@ void SdlUi::handleEvent(const SDL_Event& e) {
           }
           if (Host* h = hostBySdlId(e.window.windowID)) post(ui::CloseRequest{h->window->handle()});
           return;
-        case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
+          rememberWindowSize(e.window.windowID);
+          [[fallthrough]];
+        case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_RESTORED:
           if (Host* h = hostBySdlId(e.window.windowID)) {
             dirty_.insert(h->window);
@@ -333,26 +335,48 @@ void SdlUi::updatePointer(ui::Window* window, ui::Control* over) {
   }
 }
 
-void SdlUi::keyDown(const SDL_KeyboardEvent& e) {
+bool SdlUi::playerKey(const SDL_KeyboardEvent& e) {
   const SDL_Keycode key = e.keysym.sym;
   const bool alt = (e.keysym.mod & KMOD_ALT) != 0;
-  if (key == SDLK_F11 || (alt && (key == SDLK_RETURN || key == SDLK_KP_ENTER))) {
-    altAlone_ = false;
-    if (e.repeat != 0) return;
-    if (Host* h = hostBySdlId(e.windowID); h != nullptr && h->screen) {
-      const bool full = !h->surface->fullscreen();
-      h->surface->setFullscreen(full);
-      if (!full) {
-        SDL_Rect bounds{0, 0, 640, 480};
-        SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(h->surface->window())), &bounds);
-        h->surface->resize(bounds.w * 3 / 4, bounds.h * 3 / 4);
-        SDL_SetWindowPosition(h->surface->window(), static_cast<int>(SDL_WINDOWPOS_CENTERED),
-                              static_cast<int>(SDL_WINDOWPOS_CENTERED));
+  DesktopPreferences& p = options_.preferences;
+  const auto step = [](int& volume, int by) { volume = std::clamp(volume + by, 0, 100); };
+  switch (key) {
+    case SDLK_F5:
+      if (e.repeat == 0) p.mute = !p.mute;
+      break;
+    case SDLK_F6: step(p.musicVolume, -kVolumeStep); break;
+    case SDLK_F7: step(p.musicVolume, kVolumeStep); break;
+    case SDLK_F8: step(p.soundVolume, -kVolumeStep); break;
+    case SDLK_F9: step(p.soundVolume, kVolumeStep); break;
+    default:
+      if (key != SDLK_F11 && !(alt && (key == SDLK_RETURN || key == SDLK_KP_ENTER))) return false;
+      altAlone_ = false;
+      if (e.repeat != 0) return true;
+      if (Host* h = hostBySdlId(e.windowID); h != nullptr && h->screen) {
+        const bool full = !h->surface->fullscreen();
+        h->surface->setFullscreen(full);
+        if (!full) {
+          const auto [w, hgt] = windowedSize(*h);
+          h->surface->resize(w, hgt);
+          SDL_SetWindowPosition(h->surface->window(), static_cast<int>(SDL_WINDOWPOS_CENTERED),
+                                static_cast<int>(SDL_WINDOWPOS_CENTERED));
+        }
+        p.fullscreen = full;
+        dirty_.insert(h->window);
       }
-      dirty_.insert(h->window);
-    }
-    return;
+      break;
   }
+  preferencesChanged();
+  return true;
+}
+
+void SdlUi::preferencesChanged() {
+  if (options_.preferencesChanged) options_.preferencesChanged(options_.preferences);
+}
+
+void SdlUi::keyDown(const SDL_KeyboardEvent& e) {
+  const SDL_Keycode key = e.keysym.sym;
+  if (playerKey(e)) return;
   if (!boxes_.empty()) {
     if (e.repeat == 0) boxKey(*boxes_.back(), key);
     return;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "backends/sdl/control_geometry.h"
+#include "backends/sdl/desktop_preferences.h"
 #include "backends/sdl/media_pump.h"
 #include "backends/sdl/message_box_view.h"
 #include "backends/sdl/picture_store.h"
@@ -62,6 +63,10 @@ struct UiOptions {
   bool fullscreen = true;  // the game window starts in full screen
   ScaleMode scale = ScaleMode::Fit;
   Filter filter = Filter::Linear;
+  // The loudness and the window as the user left them; told of every
+  // change the user makes (the volume keys, full screen, the window's size).
+  DesktopPreferences preferences;
+  std::function<void(const DesktopPreferences&)> preferencesChanged;
 };
 
 class SdlUi final : public ui::UserInterface, public ui::WindowHost {
@@ -128,6 +133,7 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   [[nodiscard]] bool messageBoxShowing() const { return !boxes_.empty(); }
   // The menu bar's entry selected by the keyboard, if any.
   [[nodiscard]] std::optional<std::size_t> menuEntrySelected() const { return menuSelected_; }
+  [[nodiscard]] const DesktopPreferences& preferences() const { return options_.preferences; }
   // The tool tip on screen, if any.
   [[nodiscard]] std::optional<std::string> toolTipShown() const {
     return shownTip_ ? std::optional<std::string>(shownTip_->text) : std::nullopt;
@@ -202,6 +208,13 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   void mouseWheel(const SDL_MouseWheelEvent& e);
   void keyDown(const SDL_KeyboardEvent& e);
   void keyUp(const SDL_KeyboardEvent& e);
+  // The player's own keys (loudness, full screen); true when it was one.
+  bool playerKey(const SDL_KeyboardEvent& e);
+  void preferencesChanged();
+  // The game window's size out of full screen: as the user left it, or
+  // three quarters of the display.
+  [[nodiscard]] std::pair<int, int> windowedSize(const Host& host) const;
+  void rememberWindowSize(Uint32 sdlWindow);
   // The bar's own keys; true when the key was the bar's.
   bool menuKey(ui::Window& window, const SDL_KeyboardEvent& e);
   void barPress(ui::Window& window, const Hit& hit, ui::MouseButton button, int clicks);

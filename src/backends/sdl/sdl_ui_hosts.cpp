@@ -72,10 +72,12 @@ void SdlUi::createHost(ui::Window& window) {
   WindowPlacement place;
   place.title = window.title();
   if (host.screen) {
+    const DesktopPreferences& p = options_.preferences;
+    const bool remembered = p.windowWidth > 0 && p.windowHeight > 0;
     place.fullscreen = options_.fullscreen;
     place.resizable = true;
-    place.width = options_.fullscreen ? bounds.w : bounds.w * 3 / 4;
-    place.height = options_.fullscreen ? bounds.h : bounds.h * 3 / 4;
+    place.width = options_.fullscreen ? bounds.w : remembered ? std::min(p.windowWidth, bounds.w) : bounds.w * 3 / 4;
+    place.height = options_.fullscreen ? bounds.h : remembered ? std::min(p.windowHeight, bounds.h) : bounds.h * 3 / 4;
     place.x = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
     place.y = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
   } else {
@@ -93,6 +95,27 @@ void SdlUi::createHost(ui::Window& window) {
     }
   }
   SDL_RaiseWindow(placed.surface->window());
+}
+
+std::pair<int, int> SdlUi::windowedSize(const Host& host) const {
+  SDL_Rect bounds{0, 0, 640, 480};
+  SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(host.surface->window())), &bounds);
+  const DesktopPreferences& p = options_.preferences;
+  if (p.windowWidth > 0 && p.windowHeight > 0) return {std::min(p.windowWidth, bounds.w), std::min(p.windowHeight, bounds.h)};
+  return {bounds.w * 3 / 4, bounds.h * 3 / 4};
+}
+
+void SdlUi::rememberWindowSize(Uint32 sdlWindow) {
+  Host* h = hostBySdlId(sdlWindow);
+  if (h == nullptr || !h->screen || h->surface->fullscreen()) return;
+  int w = 0;
+  int hgt = 0;
+  SDL_GetWindowSize(h->surface->window(), &w, &hgt);
+  DesktopPreferences& p = options_.preferences;
+  if (w <= 0 || hgt <= 0 || (w == p.windowWidth && hgt == p.windowHeight)) return;
+  p.windowWidth = w;
+  p.windowHeight = hgt;
+  preferencesChanged();
 }
 
 void SdlUi::destroyHost(ui::Window& window) {

@@ -145,6 +145,28 @@ TEST_F(MenuBar, TheBarsKeys) {
   EXPECT_NE(game().state(), ui::Window::State::Shown) << "Enter chooses Exit";
 }
 
+TEST_F(MenuBar, ThePlayersOwnKeysReachNoGame) {
+  key(SDLK_F6);
+  EXPECT_EQ(ui().preferences().musicVolume, 90) << "F6: music softer";
+  key(SDLK_F7);
+  key(SDLK_F7);
+  EXPECT_EQ(ui().preferences().musicVolume, 100) << "F7: louder, up to 100";
+  key(SDLK_F8);
+  EXPECT_EQ(ui().preferences().soundVolume, 90) << "F8: sound softer";
+  key(SDLK_F5);
+  EXPECT_TRUE(ui().preferences().mute) << "F5 mutes";
+  key(SDLK_F5);
+  EXPECT_FALSE(ui().preferences().mute) << "and unmutes";
+  EXPECT_FALSE(barShown()) << "none of them reaches the game";
+  SDL_Event e{};
+  e.type = SDL_KEYDOWN;
+  e.key.windowID = ui().pointOfWindow(game(), 15, 15)->windowId;
+  e.key.keysym.sym = SDLK_F11;
+  SDL_PushEvent(&e);
+  ui().settle();
+  EXPECT_FALSE(ui().preferences().fullscreen) << "F11 leaves full screen, and that is remembered";
+}
+
 TEST_F(MenuBar, AToolTipShowsAfterARestWithoutAnotherMove) {
   // the key's area gives the key; its message box is answered
   machine->hook.onIdle = [&](IdlePoint point) {

@@ -1,6 +1,7 @@
 #include "backends/sdl/media/audio_output.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <utility>
 
@@ -13,7 +14,24 @@ constexpr int kFrequency = 44100;
 constexpr int kChannels = 2;
 constexpr int kBufferFrames = 1024;  // about 23 ms a buffer
 
+std::atomic<int> musicGain{MIX_MAX_VOLUME};
+std::atomic<int> soundGain{MIX_MAX_VOLUME};
+
+void applyGain() {
+  Mix_VolumeMusic(musicGain.load());
+  Mix_MasterVolume(soundGain.load());
+}
+
 }  // namespace
+
+void setOutputGain(int music, int sound) {
+  musicGain = std::clamp(music, 0, MIX_MAX_VOLUME);
+  soundGain = std::clamp(sound, 0, MIX_MAX_VOLUME);
+  int frequency = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  if (Mix_QuerySpec(&frequency, &format, &channels) != 0) applyGain();
+}
 
 AudioOutput::AudioOutput() {
   subsystem_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
@@ -30,6 +48,7 @@ AudioOutput::AudioOutput() {
   format_ = MixerFormat{frequency, channels};
   channelsTaken_.assign(static_cast<std::size_t>(Mix_AllocateChannels(-1)), false);
   chooseMidiSoundFonts();
+  applyGain();
   if (format == AUDIO_S16SYS) Mix_SetPostMix(&AudioOutput::mixStreams, this);
 }
 
@@ -92,7 +111,18 @@ void SDLCALL AudioOutput::mixStreams(void* self, Uint8* buffer, int bytes) {
   auto* samples = reinterpret_cast<std::int16_t*>(buffer);
   const auto count = static_cast<std::size_t>(bytes) / sizeof(std::int16_t);
   const std::lock_guard lock(output.streamsMutex_);
-  for (const std::shared_ptr<PcmStream>& stream : output.streams_) stream->mixInto(samples, count);
+  const int gain = soundGain.load();
+  if (gain == MIX_MAX_VOLUME) {
+    for (const std::shared_ptr<PcmStream>& stream : output.streams_) stream->mixInto(samples, count);
+    return;
+  }
+  // the tracks mixed apart, then added at the player's sound loudness
+  output.gainBuffer_.assign(count, 0);
+  for (const std::shared_ptr<PcmStream>& stream : output.streams_) stream->mixInto(output.gainBuffer_.data(), count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const int mixed = samples[i] + output.gainBuffer_[i] * gain / MIX_MAX_VOLUME;
+    samples[i] = static_cast<std::int16_t>(std::clamp(mixed, -32768, 32767));
+  }
 }
 
 }  // namespace quorlen::sdl

@@ -33,6 +33,11 @@ class MusicUser {
   ~MusicUser() = default;
 };
 
+// The player's own loudness over whatever the game plays, 0 (silent) to
+// 128 (as the game asks) each: music is SDL_mixer's music, sound its
+// channels and the sound tracks of videos. Kept for an output opened later.
+void setOutputGain(int music, int sound);
+
 class AudioOutput {
  public:
   // Opens the output; ok() tells whether it could.
@@ -74,6 +79,7 @@ class AudioOutput {
   std::shared_ptr<Mix_Music> warmMidi_;
   std::mutex streamsMutex_;
   std::vector<std::shared_ptr<PcmStream>> streams_;
+  std::vector<std::int16_t> gainBuffer_;  // video sound at a lower loudness
 };
 
 }  // namespace quorlen::sdl
