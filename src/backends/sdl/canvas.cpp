@@ -122,8 +122,11 @@ void Canvas::text(const ui::Font& font, const std::string& whole, ui::Color colo
   const double width = textWidth(font, line);
   if (x + width <= left) return;
   if (x < left - 1 || x + width > right + 1) {
-    std::tie(from, to) = visibleBytes(text_.font(font, 1.0), line, static_cast<int>(std::floor(left - x)),
-                                      static_cast<int>(std::ceil(right - x)));
+    // far beyond any line's width, and inside an int whatever the place
+    constexpr double kFar = 1e8;
+    std::tie(from, to) = visibleBytes(text_.font(font, 1.0), line,
+                                      static_cast<int>(std::clamp(std::floor(left - x), 0.0, kFar)),
+                                      static_cast<int>(std::clamp(std::ceil(right - x), 0.0, kFar)));
   }
   const std::string piece = line.substr(from, to - from);
   if (piece.empty()) return;
