@@ -215,8 +215,8 @@ ui::MsgBoxResult SdlUi::messageBox(const std::string& text, ui::MsgBoxButtons bu
   } else {
     WindowPlacement place;
     place.title = title;
-    place.width = static_cast<int>(box.layout.width);
-    place.height = static_cast<int>(box.layout.height);
+    place.width = static_cast<int>(box.layout.width * modalScale());
+    place.height = static_cast<int>(box.layout.height * modalScale());
     place.borderless = true;
     Host* parent = lastShown_ != nullptr ? hostOf(*lastShown_) : nullptr;
     if (parent != nullptr && parent->surface) {

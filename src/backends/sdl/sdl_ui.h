@@ -108,6 +108,11 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   [[nodiscard]] ui::Twips frameWidthAllowance() const override;
   [[nodiscard]] std::pair<int, int> measureText(const ui::Font& font, const std::string& text) const override;
 
+  // The scale of modal windows and message boxes shown in windows of their
+  // own: the one a 640 x 480 screen has on this display, as the game's
+  // switched screen and all that is drawn in it have.
+  [[nodiscard]] static double modalScale();
+
   // The display's mode changed: the game window's screen is redrawn, and
   // the next wait of elapsed time (the pause the game makes for a monitor
   // to settle) only lets pending events run, as the switch is virtual.
@@ -153,6 +158,7 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
     ui::Window* window = nullptr;
     std::unique_ptr<Surface> surface;
     bool screen = false;  // covers the virtual screen (the game window)
+    double scale = 1.0;   // window points per pixel of the model window
   };
   struct Box {
     MessageBoxLayout layout;

@@ -31,6 +31,12 @@ SdlUi::Host* SdlUi::screenHost() {
   return nullptr;
 }
 
+double SdlUi::modalScale() {
+  SDL_Rect bounds{0, 0, 0, 0};
+  if (SDL_GetDisplayBounds(0, &bounds) != 0) return 1.0;
+  return std::max(1.0, std::min(bounds.w / 640.0, bounds.h / 480.0));
+}
+
 double SdlUi::barHeight(const ui::Window& window) { return hasMenuBar(window) ? look::kMenuBarHeight : 0.0; }
 
 std::pair<int, int> SdlUi::logicalSize(const Host& host) const {
@@ -81,10 +87,15 @@ void SdlUi::createHost(ui::Window& window) {
     place.x = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
     place.y = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
   } else {
-    place.width = toPixels(window.innerWidth());
-    place.height = toPixels(window.innerHeight());
-    place.x = bounds.x + toPixels(window.left()) + look::kBorder;
-    place.y = bounds.y + toPixels(window.top()) + look::kTitleBarHeight;
+    // a modal window as large as in the game's 640 x 480 screen, around
+    // the same middle
+    host.scale = window.isModal() ? modalScale() : 1.0;
+    const int width = toPixels(window.innerWidth());
+    const int height = toPixels(window.innerHeight());
+    place.width = static_cast<int>(std::lround(width * host.scale));
+    place.height = static_cast<int>(std::lround(height * host.scale));
+    place.x = bounds.x + toPixels(window.left()) + look::kBorder - (place.width - width) / 2;
+    place.y = bounds.y + toPixels(window.top()) + look::kTitleBarHeight - (place.height - height) / 2;
   }
   host.surface = std::make_unique<Surface>(place, pictures_, text_, options_.filter);
   auto& placed = hosts_[&window];
@@ -139,7 +150,8 @@ void SdlUi::destroyHost(ui::Window& window) {
 
 void SdlUi::placeOwnHost(Host& host) {
   if (host.screen || !host.surface) return;
-  host.surface->resize(toPixels(host.window->innerWidth()), toPixels(host.window->innerHeight()));
+  host.surface->resize(static_cast<int>(std::lround(toPixels(host.window->innerWidth()) * host.scale)),
+                       static_cast<int>(std::lround(toPixels(host.window->innerHeight()) * host.scale)));
   SDL_SetWindowTitle(host.surface->window(), host.window->title().c_str());
 }
 
