@@ -40,17 +40,20 @@ void applyLoudness(const sdl::DesktopPreferences& p) {
 sdl::UiOptions desktopOptions(const PlayerOptions& options, platform::SettingsStore& settings) {
   sdl::UiOptions ui = uiOptions(options);
   sdl::DesktopPreferences& p = ui.preferences;
-  p = sdl::readPreferences(settings);
+  const sdl::DesktopPreferences remembered = sdl::readPreferences(settings);
+  p = remembered;
   if (options.displayChosen) p.fullscreen = options.fullscreen;
   if (options.musicVolume) p.musicVolume = *options.musicVolume;
   if (options.soundVolume) p.soundVolume = *options.soundVolume;
   if (options.mute) p.mute = true;
   ui.fullscreen = p.fullscreen;
-  writePreferences(settings, p);
+  if (p != remembered) writePreferences(settings, p);
   applyLoudness(p);
-  ui.preferencesChanged = [&settings](const sdl::DesktopPreferences& changed) {
+  ui.preferencesChanged = [&settings, last = p](const sdl::DesktopPreferences& changed) mutable {
+    if (changed == last) return;
     writePreferences(settings, changed);
     applyLoudness(changed);
+    last = changed;
   };
   return ui;
 }

@@ -18,6 +18,8 @@ struct DesktopPreferences {
   int windowWidth = 0;  // window points; 0: three quarters of the display
   int windowHeight = 0;
 
+  bool operator==(const DesktopPreferences&) const = default;
+
   // The mixer's gain for each, 0 to 128.
   [[nodiscard]] int musicGain() const;
   [[nodiscard]] int soundGain() const;
