@@ -15,7 +15,8 @@ std::optional<ScreenPoint> SdlUi::toScreen(const ui::Window& window, double insi
   const auto [lw, lh] = logicalSize(*host);
   const ScreenMapping map = host->surface->mapping(lw, lh, host->screen ? options_.scale : ScaleMode::Fit);
   const auto [ox, oy] = insideOrigin(*host, window);
-  const auto [wx, wy] = map.toWindow(ox + insideX, oy + insideY);
+  const double zoom = &window == host->window ? 1.0 : overlayRect(*host, window).w / std::max(1.0, px(window.width()));
+  const auto [wx, wy] = map.toWindow(ox + insideX * zoom, oy + insideY * zoom);
   return ScreenPoint{host->surface->id(), wx, wy};
 }
 
@@ -83,7 +84,9 @@ std::optional<ScreenPoint> SdlUi::pointOfAnswer(ui::MsgBoxResult answer) {
     if (screen == nullptr) return std::nullopt;
     const auto [lw, lh] = logicalSize(*screen);
     const ScreenMapping map = screen->surface->mapping(lw, lh, options_.scale);
-    const auto [wx, wy] = map.toWindow(box.x + cx, box.y + cy);
+    const Rect r = zoomedRect(*screen, box.x, box.y, box.layout.width, box.layout.height);
+    const double zoom = r.w / std::max(1.0, box.layout.width);
+    const auto [wx, wy] = map.toWindow(r.x + cx * zoom, r.y + cy * zoom);
     return ScreenPoint{screen->surface->id(), wx, wy};
   }
   return std::nullopt;
@@ -112,22 +115,24 @@ SdlUi::Hit SdlUi::hitAt(Uint32 sdlWindow, int x, int y) {
     for (auto it = boxes_.rbegin(); it != boxes_.rend(); ++it) {
       Box& b = **it;
       if (!b.own) {
+        const Rect r = zoomedRect(*host, b.x, b.y, b.layout.width, b.layout.height);
+        const double zoom = r.w / std::max(1.0, b.layout.width);
         hit.box = &b;
-        hit.boxX = lx - b.x;
-        hit.boxY = ly - b.y;
+        hit.boxX = (lx - r.x) / zoom;
+        hit.boxY = (ly - r.y) / zoom;
         return hit;
       }
     }
     for (auto it = overlays_.rbegin(); it != overlays_.rend(); ++it) {
       ui::Window* o = *it;
       if (o->state() != ui::Window::State::Shown) continue;
-      const double left = px(o->left());
-      const double top = px(o->top()) + barHeight(*host->window);
-      if (lx < left || ly < top || lx >= left + px(o->width()) || ly >= top + px(o->height())) continue;
+      const Rect r = overlayRect(*host, *o);
+      if (lx < r.x || ly < r.y || lx >= r.x + r.w || ly >= r.y + r.h) continue;
+      const double zoom = r.w / std::max(1.0, px(o->width()));
       const auto [ix, iy] = insideOrigin(*host, *o);
       hit.window = o;
-      hit.x = static_cast<ui::Twips>(std::floor((lx - ix) * ui::kTwipsPerPixel));
-      hit.y = static_cast<ui::Twips>(std::floor((ly - iy) * ui::kTwipsPerPixel));
+      hit.x = static_cast<ui::Twips>(std::floor((lx - ix) / zoom * ui::kTwipsPerPixel));
+      hit.y = static_cast<ui::Twips>(std::floor((ly - iy) / zoom * ui::kTwipsPerPixel));
       return hit;
     }
   }

@@ -203,6 +203,15 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   void placeOwnHost(Host& host);
   [[nodiscard]] std::pair<int, int> logicalSize(const Host& host) const;
   [[nodiscard]] std::pair<double, double> insideOrigin(const Host& host, const ui::Window& window) const;
+  // How much larger than the game's screen a window or message box drawn
+  // inside it is shown, so that it has the scale of modal windows: 1 when
+  // the screen already has it (a switched 640 x 480 screen) or when it
+  // would not fit.
+  [[nodiscard]] double zoomOn(const Host& host, double width, double height) const;
+  // A modal window or message box of this size, with its top-left corner at
+  // (x, y) of the screen unzoomed, as drawn: zoomed around its middle.
+  [[nodiscard]] Rect zoomedRect(const Host& host, double x, double y, double width, double height) const;
+  [[nodiscard]] Rect overlayRect(const Host& host, const ui::Window& window) const;
   // The menu bar's height above a window's inside: it moves the inside down.
   [[nodiscard]] static double barHeight(const ui::Window& window);
   [[nodiscard]] Hit hitAt(Uint32 sdlWindow, int x, int y);

@@ -50,9 +50,36 @@ std::pair<double, double> SdlUi::insideOrigin(const Host& host, const ui::Window
   const double bar = barHeight(*host.window);
   if (!host.screen) return {0.0, bar};
   if (&window == host.window) return {px(window.left()), px(window.top()) + bar};
+  const Rect r = overlayRect(host, window);
+  const double zoom = r.w / std::max(1.0, px(window.width()));
   const double frameX = window.framed() ? look::kBorder : 0;
   const double frameY = window.framed() ? look::kTitleBarHeight : 0;
-  return {px(window.left()) + frameX, px(window.top()) + frameY + bar};
+  return {r.x + frameX * zoom, r.y + frameY * zoom};
+}
+
+double SdlUi::zoomOn(const Host& host, double width, double height) const {
+  if (!host.screen || !host.surface || width <= 0 || height <= 0) return 1.0;
+  const auto [lw, lh] = logicalSize(host);
+  const double screenScale = host.surface->mapping(lw, lh, options_.scale).placement().scale;
+  if (screenScale <= 0) return 1.0;
+  const double wanted = modalScale() * host.surface->pixelRatio() / screenScale;
+  const double room = std::min(lw / width, lh / height);
+  return std::max(1.0, std::min(wanted, room));
+}
+
+Rect SdlUi::zoomedRect(const Host& host, double x, double y, double width, double height) const {
+  const double zoom = zoomOn(host, width, height);
+  if (zoom == 1.0) return Rect{x, y, width, height};
+  const auto [lw, lh] = logicalSize(host);
+  const double w = width * zoom;
+  const double h = height * zoom;
+  return Rect{std::clamp(x + (width - w) / 2, 0.0, std::max(0.0, lw - w)),
+              std::clamp(y + (height - h) / 2, 0.0, std::max(0.0, lh - h)), w, h};
+}
+
+Rect SdlUi::overlayRect(const Host& host, const ui::Window& window) const {
+  return zoomedRect(host, px(window.left()), px(window.top()) + barHeight(*host.window), px(window.width()),
+                    px(window.height()));
 }
 
 void SdlUi::createHost(ui::Window& window) {
@@ -215,14 +242,23 @@ void SdlUi::renderHost(Host& host, bool present) {
     if (menuSelected_ && *menuSelected_ < slots.size()) selected = slots[*menuSelected_].entry->handle();
     painter.paintMenuBar(*host.window, ox, oy - bar, selected);
   }
+  const Placement& place = map.placement();
+  // a window or box drawn zoomed: its own origin and scale, then back
+  const auto zoomTo = [&](const Rect& r, double width) {
+    canvas.setTransform(place.scale * r.w / std::max(1.0, width),
+                        static_cast<int>(std::lround(place.x + r.x * place.scale)),
+                        static_cast<int>(std::lround(place.y + r.y * place.scale)));
+  };
   if (host.screen) {
     for (ui::Window* o : overlays_) {
       if (o->state() != ui::Window::State::Shown) continue;
+      zoomTo(overlayRect(host, *o), px(o->width()));
       if (o->framed()) {
-        painter.paintFramed(*o, px(o->left()), px(o->top()) + bar);
+        painter.paintFramed(*o, 0, 0);
       } else {
-        painter.paintInside(*o, px(o->left()), px(o->top()) + bar);
+        painter.paintInside(*o, 0, 0);
       }
+      canvas.setTransform(place.scale, place.x, place.y);
     }
   }
   if (shownTip_ && (shownTip_->window == host.window ||
@@ -240,8 +276,10 @@ void SdlUi::renderHost(Host& host, bool present) {
   if (host.screen) {
     for (Box* b : boxes_) {
       if (!b->own) {
-        canvas.fill(Rect{b->x + 4, b->y + 4, b->layout.width, b->layout.height}, ui::kBlack, 90);
-        paintMessageBox(canvas, b->layout, b->icon, b->title, b->x, b->y, b->focused, b->pressed);
+        zoomTo(zoomedRect(host, b->x, b->y, b->layout.width, b->layout.height), b->layout.width);
+        canvas.fill(Rect{4, 4, b->layout.width, b->layout.height}, ui::kBlack, 90);
+        paintMessageBox(canvas, b->layout, b->icon, b->title, 0, 0, b->focused, b->pressed);
+        canvas.setTransform(place.scale, place.x, place.y);
       }
     }
   }

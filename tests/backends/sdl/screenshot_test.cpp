@@ -79,7 +79,10 @@ TEST_F(Screenshots, WelcomeWindowAndAGame) {
       ADD_FAILURE() << "the message box can be captured";
       return true;
     }
-    const SDL_Rect middle{box->w / 2 - 200, box->h / 2 - 80, 400, 160};
+    // the box drawn over the game at the modal windows' scale
+    const int w = static_cast<int>(400 * SdlUi::modalScale());
+    const int h = static_cast<int>(160 * SdlUi::modalScale());
+    const SDL_Rect middle{box->w / 2 - w / 2, box->h / 2 - h / 2, w, h};
     expectLooksLike(crop(*box, middle).get(), "message-box");
     testing::pushKey(SDLK_RETURN);
     return true;
