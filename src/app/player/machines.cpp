@@ -1,6 +1,7 @@
 #include "app/player/machines.h"
 
 #if QUORLEN_HAVE_SDL_MEDIA
+#include "backends/sdl/media/audio_output.h"
 #include "backends/sdl/media/sdl_media_devices.h"
 #endif
 
@@ -26,11 +27,42 @@ DesktopMedia makeDesktopMedia(platform::FileSystem& files) {
   return media;
 }
 
+namespace {
+void applyLoudness(const sdl::DesktopPreferences& p) {
+#if QUORLEN_HAVE_SDL_MEDIA
+  sdl::setOutputGain(p.musicGain(), p.soundGain());
+#else
+  (void)p;
+#endif
+}
+}  // namespace
+
+sdl::UiOptions desktopOptions(const PlayerOptions& options, platform::SettingsStore& settings) {
+  sdl::UiOptions ui = uiOptions(options);
+  sdl::DesktopPreferences& p = ui.preferences;
+  const sdl::DesktopPreferences remembered = sdl::readPreferences(settings);
+  p = remembered;
+  if (options.displayChosen) p.fullscreen = options.fullscreen;
+  if (options.musicVolume) p.musicVolume = *options.musicVolume;
+  if (options.soundVolume) p.soundVolume = *options.soundVolume;
+  if (options.mute) p.mute = true;
+  ui.fullscreen = p.fullscreen;
+  if (p != remembered) writePreferences(settings, p);
+  applyLoudness(p);
+  ui.preferencesChanged = [&settings, last = p](const sdl::DesktopPreferences& changed) mutable {
+    if (changed == last) return;
+    writePreferences(settings, changed);
+    applyLoudness(changed);
+    last = changed;
+  };
+  return ui;
+}
+
 DesktopMachine::DesktopMachine(const std::string& gameFolder, const PlayerOptions& options)
     : files_(gameFolder),
       settings_(sdl::settingsFilePath().empty() ? std::nullopt : std::optional<std::string>(sdl::settingsFilePath())),
       display_(sdl::desktopSize, [this] { return ui_.pixelRatio(); }),
-      ui_(files_, display_, clock_, uiOptions(options)),
+      ui_(files_, display_, clock_, desktopOptions(options, settings_)),
       media_(makeDesktopMedia(files_)),
       interpreter_(*media_.factory),
       platform_{ui_, interpreter_, display_, settings_, shell_, files_, clock_} {

@@ -28,6 +28,9 @@
 namespace quorlen::player {
 
 [[nodiscard]] sdl::UiOptions uiOptions(const PlayerOptions& options);
+// The desktop's options: the remembered loudness and window, overridden by
+// the command line, with every later change written back to `settings`.
+[[nodiscard]] sdl::UiOptions desktopOptions(const PlayerOptions& options, platform::SettingsStore& settings);
 
 // The media devices of the desktop and the pump that draws their videos.
 struct DesktopMedia {

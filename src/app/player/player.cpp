@@ -51,6 +51,23 @@ std::string programFolder() {
   return self.parent_path().string();
 }
 
+std::optional<int> checkGameFolder(const std::string& folder, std::ostream& errors) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(folder, ec);
+  if (!std::filesystem::exists(status)) {
+    errors << "quorlen-player: no game folder " << folder << ": it does not exist\n";
+    return kPlayerNoGameFolder;
+  }
+  if (!std::filesystem::is_directory(status)) {
+    errors << "quorlen-player: no game folder " << folder << ": it is not a folder\n";
+    return kPlayerNoGameFolder;
+  }
+  backends::DiskFileSystem files(folder);
+  const std::string general = folder + "/Config/General";
+  if (!files.readFile(general)) errors << "quorlen-player: cannot read the project information " << files.resolve(general) << "\n";
+  return std::nullopt;
+}
+
 int playerMain(const std::vector<std::string>& arguments, std::ostream& output, std::ostream& errors) {
   const auto options = parsePlayerOptions(arguments, errors);
   if (!options) {
@@ -58,7 +75,7 @@ int playerMain(const std::vector<std::string>& arguments, std::ostream& output, 
     return kPlayerFault;
   }
   if (options->help) {
-    output << kPlayerUsage;
+    output << kPlayerUsage << kPlayerKeys;
     return kPlayerDone;
   }
   if (options->version) {
@@ -66,6 +83,9 @@ int playerMain(const std::vector<std::string>& arguments, std::ostream& output, 
     return kPlayerDone;
   }
   const std::string folder = options->gameFolder.value_or(programFolder());
+  if (options->gameFolder) {
+    if (auto refused = checkGameFolder(folder, errors)) return *refused;
+  }
   try {
     if (options->script) return replay(folder, *options, output, errors);
     return play(folder, *options);

@@ -16,8 +16,21 @@ std::optional<PlayerOptions> parsePlayerOptions(const std::vector<std::string>& 
       o.version = true;
     } else if (a == "--window") {
       o.fullscreen = false;
+      o.displayChosen = true;
     } else if (a == "--fullscreen") {
       o.fullscreen = true;
+      o.displayChosen = true;
+    } else if (a == "--mute") {
+      o.mute = true;
+    } else if (a == "--music-volume" || a == "--sound-volume") {
+      const auto v = value();
+      int volume = -1;
+      if (v && !v->empty() && v->size() <= 3 && v->find_first_not_of("0123456789") == std::string::npos) volume = std::stoi(*v);
+      if (volume < 0 || volume > 100) {
+        errors << "quorlen-player: " << a << " needs a number from 0 to 100\n";
+        return std::nullopt;
+      }
+      (a == "--music-volume" ? o.musicVolume : o.soundVolume) = volume;
     } else if (a == "--scale") {
       auto v = value();
       if (v == "fit") {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 
 namespace quorlen::sdl {
 
@@ -10,6 +11,8 @@ namespace {
 constexpr std::size_t kKeptPictures = 96;
 constexpr std::size_t kKeptTexts = 512;
 constexpr std::size_t kKeptScaledPictures = 16;
+constexpr std::size_t kKeptTextBytes = 64u << 20;  // rendered texts kept for reuse
+constexpr std::size_t kMaxTextBytes = 16u << 20;   // the most one line may cost
 
 void setColor(SDL_Renderer& r, ui::Color c, Uint8 alpha) {
   SDL_SetRenderDrawColor(&r, static_cast<Uint8>(c & 0xFF), static_cast<Uint8>((c >> 8) & 0xFF),
@@ -25,7 +28,10 @@ Canvas::Canvas(SDL_Renderer& renderer, PictureStore& pictures, TextRenderer& tex
 }
 
 void Canvas::setTransform(double scale, int x, int y) {
-  if (scale != scale_) texts_.clear();
+  if (scale != scale_) {
+    texts_.clear();
+    textBytes_ = 0;
+  }
   scale_ = scale > 0 ? scale : 1.0;
   originX_ = x;
   originY_ = y;
@@ -115,33 +121,68 @@ void Canvas::pictureAt(const std::string& path, double x, double y) {
   picture(path, Rect{x, y, static_cast<double>(w), static_cast<double>(h)});
 }
 
-void Canvas::text(const ui::Font& font, const std::string& line, ui::Color color, double x, double y) {
-  if (line.empty()) return;
-  const auto key = std::make_tuple(font.name, line, font.size, font.bold, font.italic, font.underline,
+void Canvas::text(const ui::Font& font, const std::string& whole, ui::Color color, double x, double y) {
+  if (whole.empty()) return;
+  const std::string line = drawnPart(whole);
+  const double height = lineHeight(font);
+  // the part between the clipping rectangle's edges, in logical pixels
+  double left = -originX_ / scale_;
+  double right = left + 1e9;
+  if (!clips_.empty()) {
+    const SDL_Rect& c = clips_.back();
+    left = (c.x - originX_) / scale_;
+    right = (c.x + c.w - originX_) / scale_;
+    const double top = (c.y - originY_) / scale_;
+    const double bottom = (c.y + c.h - originY_) / scale_;
+    if (c.w <= 0 || c.h <= 0 || y >= bottom || y + height <= top || x >= right) return;
+  }
+  std::size_t from = 0;
+  std::size_t to = line.size();
+  const double width = textWidth(font, line);
+  if (x + width <= left) return;
+  if (x < left - 1 || x + width > right + 1) {
+    // far beyond any line's width, and inside an int whatever the place
+    constexpr double kFar = 1e8;
+    std::tie(from, to) = visibleBytes(text_.font(font, 1.0), line,
+                                      static_cast<int>(std::clamp(std::floor(left - x), 0.0, kFar)),
+                                      static_cast<int>(std::clamp(std::ceil(right - x), 0.0, kFar)));
+  }
+  const std::string piece = line.substr(from, to - from);
+  if (piece.empty()) return;
+  const double pieceX = x + (from == 0 ? 0.0 : textWidth(font, line.substr(0, from)));
+  const auto key = std::make_tuple(font.name, piece, font.size, font.bold, font.italic, font.underline,
                                    font.strikethrough, color);
   auto it = texts_.find(key);
   if (it == texts_.end()) {
-    if (texts_.size() >= kKeptTexts) texts_.clear();
-    SurfacePtr surface = text_.render(font, line, color, scale_);
-    TexturePtr texture(surface ? SDL_CreateTextureFromSurface(&renderer_, surface.get()) : nullptr);
-    if (texture) SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
-    it = texts_.emplace(key, std::move(texture)).first;
+    if (texts_.size() >= kKeptTexts || textBytes_ > kKeptTextBytes) {
+      texts_.clear();
+      textBytes_ = 0;
+    }
+    TextPiece made;
+    made.width = textWidth(font, piece);
+    // a line is never rendered much wider than it shows
+    const double outputWidth = made.width * scale_;
+    if (outputWidth * height * scale_ * 4 <= static_cast<double>(kMaxTextBytes)) {
+      SurfacePtr surface = text_.render(font, piece, color, scale_);
+      if (surface) {
+        made.texture.reset(SDL_CreateTextureFromSurface(&renderer_, surface.get()));
+        textBytes_ += static_cast<std::size_t>(surface->pitch) * static_cast<std::size_t>(surface->h);
+      }
+    }
+    if (made.texture) SDL_SetTextureBlendMode(made.texture.get(), SDL_BLENDMODE_BLEND);
+    it = texts_.emplace(key, std::move(made)).first;
   }
-  if (!it->second) return;
-  int w = 0;
-  int h = 0;
-  SDL_QueryTexture(it->second.get(), nullptr, nullptr, &w, &h);
-  const SDL_FRect out{static_cast<float>(std::round(originX_ + x * scale_)),
-                      static_cast<float>(std::round(originY_ + y * scale_)), static_cast<float>(w),
-                      static_cast<float>(h)};
-  SDL_RenderCopyF(&renderer_, it->second.get(), nullptr, &out);
+  if (!it->second.texture) return;
+  // as wide and high as at scale 1, times the scale
+  const SDL_FRect out = toOutput(Rect{pieceX, y, it->second.width, height});
+  SDL_RenderCopyF(&renderer_, it->second.texture.get(), nullptr, &out);
 }
 
 double Canvas::textWidth(const ui::Font& font, const std::string& line) {
-  return text_.lineWidth(font, line, scale_) / scale_;
+  return text_.lineWidth(font, drawnPart(line), 1.0);
 }
 
-double Canvas::lineHeight(const ui::Font& font) { return text_.lineHeight(font, scale_) / scale_; }
+double Canvas::lineHeight(const ui::Font& font) { return text_.lineHeight(font, 1.0); }
 
 void Canvas::pixels(std::uint64_t key, int width, int height, const std::uint8_t* rgba, std::uint64_t serial,
                     const Rect& to) {

@@ -46,10 +46,15 @@ class Canvas {
   // A picture at its own size with its top-left corner at (x, y).
   void pictureAt(const std::string& path, double x, double y);
   // One line of text with its top-left corner at (x, y), rendered at the
-  // output's own resolution.
+  // output's own resolution and as wide as the line is at scale 1 times
+  // the scale, so that a caption laid out at scale 1 shows whole at every
+  // scale. Only the part inside the clipping rectangle is rendered.
   void text(const ui::Font& font, const std::string& line, ui::Color color, double x, double y);
+  // Measures at scale 1, in logical pixels.
   [[nodiscard]] double textWidth(const ui::Font& font, const std::string& line);
   [[nodiscard]] double lineHeight(const ui::Font& font);
+  // Bytes of pixels held by the rendered texts kept for reuse.
+  [[nodiscard]] std::size_t textBytes() const { return textBytes_; }
   // RGBA pixels (a video frame) kept under `key`, uploaded again only when
   // `serial` changes.
   void pixels(std::uint64_t key, int width, int height, const std::uint8_t* rgba, std::uint64_t serial,
@@ -79,7 +84,12 @@ class Canvas {
   std::vector<SDL_Rect> clips_;
   std::map<std::string, TexturePtr> pictureTextures_;
   std::map<std::string, TexturePtr> scaledTextures_;  // metafiles, by path and output size
-  std::map<std::tuple<std::string, std::string, double, bool, bool, bool, bool, ui::Color>, TexturePtr> texts_;
+  struct TextPiece {
+    TexturePtr texture;
+    double width = 0;  // logical, at scale 1
+  };
+  std::map<std::tuple<std::string, std::string, double, bool, bool, bool, bool, ui::Color>, TextPiece> texts_;
+  std::size_t textBytes_ = 0;
   struct Video {
     TexturePtr texture;
     int width = 0;

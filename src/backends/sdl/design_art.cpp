@@ -97,13 +97,19 @@ void drawButton(Painter& p, TextRenderer& text, int w, int h, const std::string&
   p.text(text, font, caption, ui::rgb(255, 255, 255), w / 2, h / 2);
 }
 
-void drawPanel(Painter& p, TextRenderer& text, int w, int h) {
+// The panel lies 8 pixels into the welcome window, whose inside is 335
+// pixels wide: only this much of it shows.
+constexpr int kPanelShown = 327;
+
+void drawPanel(Painter& p, TextRenderer& text, int width, int h) {
+  const int w = std::min(width, kPanelShown);
   p.roundedBox(0, 0, w, h, 8.0, Rgb{255, 251, 236}, Rgb{238, 226, 196}, Rgb{120, 92, 48});
   const ui::Font heading{"Arial", 11.0, true, false, false, false};
   const ui::Font body{"Arial", 8.25, false, false, false, false};
-  p.text(text, heading, "Quorlen adventure player", ui::rgb(32, 58, 112), w / 2, 14);
-  p.text(text, body, "This game was made with the Quorlen editor: frames, areas,", ui::rgb(40, 40, 40), w / 2, 34);
-  p.text(text, body, "variables and an inventory make a point-and-click adventure.", ui::rgb(40, 40, 40), w / 2, 50);
+  p.text(text, heading, "Quorlen adventure player", ui::rgb(32, 58, 112), w / 2, 13);
+  p.text(text, body, "This game was made with the Quorlen editor:", ui::rgb(40, 40, 40), w / 2, 31);
+  p.text(text, body, "frames, areas, variables and an inventory", ui::rgb(40, 40, 40), w / 2, 45);
+  p.text(text, body, "make a point-and-click adventure.", ui::rgb(40, 40, 40), w / 2, 59);
   p.roundedBox(8, 72, 73, 27, 6.0, Rgb{150, 150, 150}, Rgb{96, 96, 96}, Rgb{50, 50, 50});
   p.text(text, heading, "Close", ui::rgb(255, 255, 255), 8 + 73 / 2, 72 + 27 / 2);
   p.roundedBox(104, 72, 209, 27, 6.0, Rgb{70, 120, 196}, Rgb{32, 64, 140}, Rgb{20, 36, 80});

@@ -9,6 +9,7 @@
 namespace quorlen::sdl {
 
 namespace {
+constexpr std::size_t kMaxMessageLines = 200;  // a message of a megabyte stays a box on screen
 using R = ui::MsgBoxResult;
 constexpr double kMargin = 14;
 constexpr double kIconSize = 32;
@@ -81,7 +82,7 @@ MessageBoxLayout layoutMessageBox(const std::string& text, ui::MsgBoxButtons but
                                   const std::string& title, TextRenderer& renderer, double maxTextWidth) {
   MessageBoxLayout l;
   l.buttons = messageBoxButtons(buttons);
-  l.lines = renderer.wrap(look::kMessageFont, text, static_cast<int>(maxTextWidth), 1.0);
+  l.lines = renderer.wrap(look::kMessageFont, text, static_cast<int>(maxTextWidth), 1.0, kMaxMessageLines);
   double textWidth = 0;
   for (const auto& line : l.lines) textWidth = std::max(textWidth, static_cast<double>(renderer.lineWidth(look::kMessageFont, line, 1.0)));
   const double lineHeight = renderer.lineHeight(look::kMessageFont, 1.0);

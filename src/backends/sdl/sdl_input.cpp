@@ -1,7 +1,7 @@
-// The operating system's input turned into the model's input events.
+// The operating system's mouse and window events turned into the model's
+// input events (the keyboard is in sdl_keyboard.cpp).
 #include <algorithm>
 
-#include "backends/sdl/key_codes.h"
 #include "backends/sdl/look.h"
 #include "backends/sdl/sdl_ui.h"
 
@@ -17,24 +17,6 @@ std::optional<ui::MouseButton> buttonOf(Uint8 button) {
   }
 }
 
-bool takesKeyboard(const ui::Control& c) {
-  switch (c.kind()) {
-    case ui::ControlKind::TextBox:
-    case ui::ControlKind::ListBox:
-    case ui::ControlKind::Button:
-    case ui::ControlKind::CheckBox: return true;
-    default: return false;
-  }
-}
-
-// Drops the last character of a UTF-8 text.
-std::string withoutLastCharacter(std::string text) {
-  if (text.empty()) return text;
-  std::size_t end = text.size() - 1;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-  text.erase(end);
-  return text;
-}
 }  // namespace
 
 void SdlUi::post(ui::InputEvent event) {
@@ -54,6 +36,7 @@ void SdlUi::handleEvent(const SDL_Event& e) {
     case SDL_MOUSEMOTION: mouseMotion(e.motion); return;
     case SDL_MOUSEWHEEL: mouseWheel(e.wheel); return;
     case SDL_KEYDOWN: keyDown(e.key); return;
+    case SDL_KEYUP: keyUp(e.key); return;
     case SDL_TEXTINPUT: textInput(e.text); return;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {
@@ -68,8 +51,10 @@ void SdlUi::handleEvent(const SDL_Event& e) {
           }
           if (Host* h = hostBySdlId(e.window.windowID)) post(ui::CloseRequest{h->window->handle()});
           return;
-        case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
+          rememberWindowSize(e.window.windowID);
+          [[fallthrough]];
+        case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_RESTORED:
           if (Host* h = hostBySdlId(e.window.windowID)) {
             dirty_.insert(h->window);
@@ -106,27 +91,12 @@ void SdlUi::boxMouse(Box& box, double x, double y, bool down) {
   boxesDirty_ = true;
 }
 
-void SdlUi::boxKey(Box& box, SDL_Keycode key) {
-  const std::size_t count = box.layout.buttons.size();
-  switch (key) {
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-    case SDLK_SPACE: box.answer = box.layout.buttons[box.focused].answer; break;
-    case SDLK_ESCAPE:
-      if (auto a = escapeAnswer(box.buttons)) box.answer = a;
-      break;
-    case SDLK_LEFT: box.focused = (box.focused + count - 1) % count; break;
-    case SDLK_RIGHT:
-    case SDLK_TAB: box.focused = (box.focused + 1) % count; break;
-    default: break;
-  }
-  boxesDirty_ = true;
-}
-
 void SdlUi::mouseButton(const SDL_MouseButtonEvent& e, bool down) {
   const auto button = buttonOf(e.button);
   if (!button) return;
   const Hit hit = hitAt(e.windowID, e.x, e.y);
+  if (!down && menuPressed_ && *button != ui::MouseButton::Left) return;
+  if (down && *button == ui::MouseButton::Left) menuPressed_.reset();
   if (!boxes_.empty()) {
     if (hit.box == boxes_.back()) {
       if (*button == ui::MouseButton::Left) boxMouse(*hit.box, hit.boxX, hit.boxY, down);
@@ -138,18 +108,23 @@ void SdlUi::mouseButton(const SDL_MouseButtonEvent& e, bool down) {
   if (hit.window == nullptr) return;
   ui::Window& window = *hit.window;
   const ui::Handle handle = window.handle();
-  const ui::HitResult target = window.hitTest(hit.x, hit.y);
 
   if (!down) {
-    if (menuPressed_) {
+    if (menuPressed_ && *button == ui::MouseButton::Left) {
+      // an entry is chosen when the left button goes up on it
       const ui::Handle entry = *menuPressed_;
       menuPressed_.reset();
       for (const MenuSlot& slot : menuLayout(window, text_)) {
-        const Rect& r = slot.rect;
-        if (slot.entry->handle() == entry && px(hit.x) >= r.x && px(hit.x) < r.x + r.w && px(hit.y) < r.h) {
+        if (hit.bar && slot.entry->handle() == entry && hit.barX >= slot.rect.x && hit.barX < slot.rect.x + slot.rect.w) {
+          menuSelected_.reset();
           post(ui::MenuChoose{entry});
         }
       }
+      return;
+    }
+    if (barButton_ == *button) {
+      barButton_.reset();
+      post(ui::PointerUp{handle, hit.x, hit.y, *button, handle});
       return;
     }
     if (view_.pressedButton != 0) {
@@ -162,12 +137,15 @@ void SdlUi::mouseButton(const SDL_MouseButtonEvent& e, bool down) {
   }
 
   if (!manager_.reachable(window)) return;
-  if (hasMenuBar(window) && px(hit.y) < look::kMenuBarHeight) {
-    for (const MenuSlot& slot : menuLayout(window, text_)) {
-      if (px(hit.x) >= slot.rect.x && px(hit.x) < slot.rect.x + slot.rect.w) menuPressed_ = slot.entry->handle();
-    }
+  if (hit.bar) {
+    barPress(window, hit, *button, e.clicks);
     return;
   }
+  if (menuSelected_) {
+    menuSelected_.reset();
+    dirty_.insert(&window);
+  }
+  const ui::HitResult target = window.hitTest(hit.x, hit.y);
   pendingTip_.reset();
   if (shownTip_) {
     dirty_.insert(shownTip_->window);
@@ -205,6 +183,30 @@ void SdlUi::mouseButton(const SDL_MouseButtonEvent& e, bool down) {
   }
 }
 
+void SdlUi::barPress(ui::Window& window, const Hit& hit, ui::MouseButton button, int clicks) {
+  if (button == ui::MouseButton::Left) {
+    for (const MenuSlot& slot : menuLayout(window, text_)) {
+      if (hit.barX >= slot.rect.x && hit.barX < slot.rect.x + slot.rect.w) {
+        menuPressed_ = slot.entry->handle();
+        return;
+      }
+    }
+  }
+  // the right and middle buttons, and the bar's empty part, act as on the
+  // window itself (the right button hides the bar again)
+  if (menuSelected_) {
+    menuSelected_.reset();
+    dirty_.insert(&window);
+  }
+  barButton_ = button;
+  const ui::Handle handle = window.handle();
+  if (clicks >= 2 && button == ui::MouseButton::Left) {
+    post(ui::DoubleClick{handle, handle, hit.x, hit.y});
+  } else {
+    post(ui::PointerDown{handle, handle, hit.x, hit.y, button});
+  }
+}
+
 void SdlUi::mouseMotion(const SDL_MouseMotionEvent& e) {
   if (!boxes_.empty()) {
     (void)pointerCursors_.show(nullptr, 0);
@@ -218,8 +220,7 @@ void SdlUi::mouseMotion(const SDL_MouseMotionEvent& e) {
     return;
   }
   ui::Window& window = *hit.window;
-  const bool onMenu = hasMenuBar(window) && px(hit.y) < look::kMenuBarHeight;
-  ui::Control* over = onMenu ? nullptr : window.hitTest(hit.x, hit.y).control;
+  ui::Control* over = hit.bar ? nullptr : window.hitTest(hit.x, hit.y).control;
   if (view_.pressedButton != 0) {
     const bool inside = over != nullptr && over->handle() == view_.pressedButton;
     if (inside != view_.pressedInside) {
@@ -241,11 +242,18 @@ void SdlUi::mouseMotion(const SDL_MouseMotionEvent& e) {
       pendingTip_ = ToolTip{&window, over->toolTip(), hit.x, hit.y};
     }
   }
-  if (pendingTip_ && static_cast<std::int64_t>(SDL_GetTicks64()) - hoverSince_ >= look::kToolTipDelayMs) {
-    shownTip_ = pendingTip_;
+  showDueTip();
+}
+
+void SdlUi::showDueTip() {
+  if (!pendingTip_ || static_cast<std::int64_t>(SDL_GetTicks64()) - hoverSince_ < look::kToolTipDelayMs) return;
+  if (pendingTip_->window->state() != ui::Window::State::Shown) {
     pendingTip_.reset();
-    dirty_.insert(shownTip_->window);
+    return;
   }
+  shownTip_ = pendingTip_;
+  pendingTip_.reset();
+  dirty_.insert(shownTip_->window);
 }
 
 void SdlUi::mouseWheel(const SDL_MouseWheelEvent& e) {
@@ -290,102 +298,6 @@ void SdlUi::updatePointer(ui::Window* window, ui::Control* over) {
     SDL_SetCursor(cursor);
     currentCursor_ = cursor;
   }
-}
-
-void SdlUi::keyDown(const SDL_KeyboardEvent& e) {
-  const SDL_Keycode key = e.keysym.sym;
-  const bool alt = (e.keysym.mod & KMOD_ALT) != 0;
-  if (key == SDLK_F11 || (alt && (key == SDLK_RETURN || key == SDLK_KP_ENTER))) {
-    if (e.repeat != 0) return;
-    if (Host* h = hostBySdlId(e.windowID); h != nullptr && h->screen) {
-      const bool full = !h->surface->fullscreen();
-      h->surface->setFullscreen(full);
-      if (!full) {
-        SDL_Rect bounds{0, 0, 640, 480};
-        SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(h->surface->window())), &bounds);
-        h->surface->resize(bounds.w * 3 / 4, bounds.h * 3 / 4);
-        SDL_SetWindowPosition(h->surface->window(), static_cast<int>(SDL_WINDOWPOS_CENTERED),
-                              static_cast<int>(SDL_WINDOWPOS_CENTERED));
-      }
-      dirty_.insert(h->window);
-    }
-    return;
-  }
-  if (!boxes_.empty()) {
-    if (e.repeat == 0) boxKey(*boxes_.back(), key);
-    return;
-  }
-  ui::Window* window = manager_.activeWindow();
-  if (window == nullptr) return;
-  ui::Control* focus = window->focus();
-  if (focus != nullptr && !manager_.reachable(*focus)) focus = nullptr;
-  if (key == SDLK_TAB) {
-    moveFocus(*window);
-    return;
-  }
-  if (focus != nullptr && focus->kind() == ui::ControlKind::TextBox) {
-    if (key == SDLK_BACKSPACE) {
-      post(ui::TextReplace{focus->handle(), withoutLastCharacter(focus->text())});
-      return;
-    }
-    if (key != SDLK_RETURN && key != SDLK_KP_ENTER && key != SDLK_ESCAPE) return;
-  }
-  if (focus != nullptr && focus->kind() == ui::ControlKind::ListBox) {
-    switch (key) {
-      case SDLK_UP:
-      case SDLK_DOWN:
-      case SDLK_HOME:
-      case SDLK_END:
-      case SDLK_PAGEUP:
-      case SDLK_PAGEDOWN: listKey(*focus, key); return;
-      default: break;
-    }
-  }
-  if (e.repeat != 0) return;
-  auto code = gameKeyCode(key);
-  if (!code) return;
-  if (focus != nullptr && focus->kind() == ui::ControlKind::Button && key == SDLK_SPACE) code = ui::kKeyEnter;
-  post(ui::KeyPress{window->handle(), std::nullopt, *code, gameShiftState(e.keysym.mod)});
-}
-
-void SdlUi::listKey(ui::Control& list, SDL_Keycode key) {
-  const int count = static_cast<int>(list.items().size());
-  if (count == 0) return;
-  const int rows = visibleRows(list);
-  int index = list.listIndex();
-  switch (key) {
-    case SDLK_UP: index = index < 0 ? 0 : index - 1; break;
-    case SDLK_DOWN: index = index + 1; break;
-    case SDLK_HOME: index = 0; break;
-    case SDLK_END: index = count - 1; break;
-    case SDLK_PAGEUP: index = index - rows; break;
-    case SDLK_PAGEDOWN: index = index < 0 ? rows - 1 : index + rows; break;
-    default: return;
-  }
-  index = std::clamp(index, 0, count - 1);
-  view_.listTop[list.handle()] = scrollToShow(list, firstRow(view_, list), index);
-  dirty_.insert(&list.window());
-  if (index != list.listIndex()) post(ui::ListSelect{list.handle(), index, false});
-}
-
-void SdlUi::moveFocus(ui::Window& window) {
-  std::vector<ui::Control*> order;
-  for (ui::Control* c : window.allControls()) {
-    if (takesKeyboard(*c) && manager_.reachable(*c)) order.push_back(c);
-  }
-  if (order.empty()) return;
-  auto it = std::find(order.begin(), order.end(), window.focus());
-  window.setFocus(it == order.end() || it + 1 == order.end() ? order.front() : *(it + 1));
-  dirty_.insert(&window);
-}
-
-void SdlUi::textInput(const SDL_TextInputEvent& e) {
-  if (!boxes_.empty()) return;
-  ui::Window* window = manager_.activeWindow();
-  if (window == nullptr) return;
-  ui::Control* focus = window->focus();
-  if (focus == nullptr || focus->kind() != ui::ControlKind::TextBox || !manager_.reachable(*focus)) return;
-  post(ui::TextReplace{focus->handle(), focus->text() + e.text});
 }
 
 }  // namespace quorlen::sdl

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "backends/sdl/look.h"
 
@@ -64,6 +65,12 @@ void SdlUi::waitElapsed(int milliseconds) {
     advanceTime(milliseconds);
     return;
   }
+  if (std::exchange(switchUnsettled_, false)) {
+    // the pause a monitor needs after a mode switch: ours is virtual and
+    // shows at once, so only what is pending runs
+    doEvents();
+    return;
+  }
   const std::int64_t end = clock_.elapsedMilliseconds() + milliseconds;
   for (std::int64_t now = clock_.elapsedMilliseconds(); now < end; now = clock_.elapsedMilliseconds()) {
     pass(static_cast<int>(end - now), std::nullopt);
@@ -80,6 +87,7 @@ void SdlUi::pass(int maxWaitMs, std::optional<IdlePoint> idle) {
   drainEvents();
   manager_.dispatchPending();
   fireDueTimers();
+  showDueTip();
   render();
   int wait = timeUntilNextWake(maxWaitMs);
   if (idle && observer_ != nullptr && observer_->idle(*idle)) wait = 0;
@@ -89,6 +97,7 @@ void SdlUi::pass(int maxWaitMs, std::optional<IdlePoint> idle) {
   manager_.dispatchPending();
   fireDueTimers();
   animatePointer();
+  showDueTip();
 }
 
 void SdlUi::animatePointer() {
@@ -147,11 +156,13 @@ void SdlUi::windowShown(ui::Window& window, bool modal) {
 }
 
 void SdlUi::windowHidden(ui::Window& window) {
+  forgetTips(window);
   destroyHost(window);
   if (observer_ != nullptr) observer_->windowHidden(window);
 }
 
 void SdlUi::windowUnloaded(ui::Window& window) {
+  forgetTips(window);
   destroyHost(window);
   dirty_.erase(&window);
   for (auto it = view_.listTop.begin(); it != view_.listTop.end();) {
@@ -160,7 +171,13 @@ void SdlUi::windowUnloaded(ui::Window& window) {
   if (observer_ != nullptr) observer_->windowUnloaded(window);
 }
 
+void SdlUi::forgetTips(const ui::Window& window) {
+  if (pendingTip_ && pendingTip_->window == &window) pendingTip_.reset();
+  if (shownTip_ && shownTip_->window == &window) shownTip_.reset();
+}
+
 void SdlUi::displayChanged() {
+  switchUnsettled_ = true;
   if (Host* screen = screenHost()) dirty_.insert(screen->window);
 }
 
@@ -209,8 +226,8 @@ ui::MsgBoxResult SdlUi::messageBox(const std::string& text, ui::MsgBoxButtons bu
   } else {
     WindowPlacement place;
     place.title = title;
-    place.width = static_cast<int>(box.layout.width);
-    place.height = static_cast<int>(box.layout.height);
+    place.width = static_cast<int>(box.layout.width * modalScale());
+    place.height = static_cast<int>(box.layout.height * modalScale());
     place.borderless = true;
     Host* parent = lastShown_ != nullptr ? hostOf(*lastShown_) : nullptr;
     if (parent != nullptr && parent->surface) {

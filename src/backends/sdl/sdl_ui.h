@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "backends/sdl/control_geometry.h"
+#include "backends/sdl/desktop_preferences.h"
 #include "backends/sdl/media_pump.h"
 #include "backends/sdl/message_box_view.h"
 #include "backends/sdl/picture_store.h"
@@ -63,6 +64,10 @@ struct UiOptions {
   bool fullscreen = true;  // the game window starts in full screen
   ScaleMode scale = ScaleMode::Fit;
   Filter filter = Filter::Linear;
+  // The loudness and the window as the user left them; told of every
+  // change the user makes (the volume keys, full screen, the window's size).
+  DesktopPreferences preferences;
+  std::function<void(const DesktopPreferences&)> preferencesChanged;
 };
 
 class SdlUi final : public ui::UserInterface, public ui::WindowHost {
@@ -104,7 +109,14 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   [[nodiscard]] ui::Twips frameWidthAllowance() const override;
   [[nodiscard]] std::pair<int, int> measureText(const ui::Font& font, const std::string& text) const override;
 
-  // The display's mode changed: the game window's screen is redrawn.
+  // The scale of modal windows and message boxes shown in windows of their
+  // own: the one a 640 x 480 screen has on this display, as the game's
+  // switched screen and all that is drawn in it have.
+  [[nodiscard]] static double modalScale();
+
+  // The display's mode changed: the game window's screen is redrawn, and
+  // the next wait of elapsed time (the pause the game makes for a monitor
+  // to settle) only lets pending events run, as the switch is virtual.
   void displayChanged();
   // Output pixels per window point of the window shown last (1 without one).
   [[nodiscard]] double pixelRatio() const;
@@ -125,6 +137,13 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   [[nodiscard]] std::optional<ScreenPoint> pointOfListRow(const ui::Control& list, int row);
   [[nodiscard]] std::optional<ScreenPoint> pointOfAnswer(ui::MsgBoxResult answer);
   [[nodiscard]] bool messageBoxShowing() const { return !boxes_.empty(); }
+  // The menu bar's entry selected by the keyboard, if any.
+  [[nodiscard]] std::optional<std::size_t> menuEntrySelected() const { return menuSelected_; }
+  [[nodiscard]] const DesktopPreferences& preferences() const { return options_.preferences; }
+  // The tool tip on screen, if any.
+  [[nodiscard]] std::optional<std::string> toolTipShown() const {
+    return shownTip_ ? std::optional<std::string>(shownTip_->text) : std::nullopt;
+  }
   [[nodiscard]] std::optional<ui::MsgBoxButtons> messageBoxButtonsShowing() const {
     return boxes_.empty() ? std::nullopt : std::optional<ui::MsgBoxButtons>(boxes_.back()->buttons);
   }
@@ -140,6 +159,7 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
     ui::Window* window = nullptr;
     std::unique_ptr<Surface> surface;
     bool screen = false;  // covers the virtual screen (the game window)
+    double scale = 1.0;   // window points per pixel of the model window
   };
   struct Box {
     MessageBoxLayout layout;
@@ -161,6 +181,8 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
     Box* box = nullptr;  // a message box
     double boxX = 0;
     double boxY = 0;
+    bool bar = false;  // on the window's menu bar, above its inside
+    double barX = 0;   // pixels from the bar's left end
   };
 
   // loops
@@ -182,6 +204,17 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   void placeOwnHost(Host& host);
   [[nodiscard]] std::pair<int, int> logicalSize(const Host& host) const;
   [[nodiscard]] std::pair<double, double> insideOrigin(const Host& host, const ui::Window& window) const;
+  // How much larger than the game's screen a window or message box drawn
+  // inside it is shown, so that it has the scale of modal windows: 1 when
+  // the screen already has it (a switched 640 x 480 screen) or when it
+  // would not fit.
+  [[nodiscard]] double zoomOn(const Host& host, double width, double height) const;
+  // A modal window or message box of this size, with its top-left corner at
+  // (x, y) of the screen unzoomed, as drawn: zoomed around its middle.
+  [[nodiscard]] Rect zoomedRect(const Host& host, double x, double y, double width, double height) const;
+  [[nodiscard]] Rect overlayRect(const Host& host, const ui::Window& window) const;
+  // The menu bar's height above a window's inside: it moves the inside down.
+  [[nodiscard]] static double barHeight(const ui::Window& window);
   [[nodiscard]] Hit hitAt(Uint32 sdlWindow, int x, int y);
   [[nodiscard]] std::optional<ScreenPoint> toScreen(const ui::Window& window, double insideX, double insideY);
 
@@ -190,6 +223,17 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   void mouseMotion(const SDL_MouseMotionEvent& e);
   void mouseWheel(const SDL_MouseWheelEvent& e);
   void keyDown(const SDL_KeyboardEvent& e);
+  void keyUp(const SDL_KeyboardEvent& e);
+  // The player's own keys (loudness, full screen); true when it was one.
+  bool playerKey(const SDL_KeyboardEvent& e);
+  void preferencesChanged();
+  // The game window's size out of full screen: as the user left it, or
+  // three quarters of the display.
+  [[nodiscard]] std::pair<int, int> windowedSize(const Host& host) const;
+  void rememberWindowSize(Uint32 sdlWindow);
+  // The bar's own keys; true when the key was the bar's.
+  bool menuKey(ui::Window& window, const SDL_KeyboardEvent& e);
+  void barPress(ui::Window& window, const Hit& hit, ui::MouseButton button, int clicks);
   void textInput(const SDL_TextInputEvent& e);
   void boxMouse(Box& box, double x, double y, bool down);
   void boxKey(Box& box, SDL_Keycode key);
@@ -197,6 +241,9 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   void moveFocus(ui::Window& window);
   void updatePointer(ui::Window* window, ui::Control* over);
   void animatePointer();
+  // A tip whose pointer has rested long enough is shown.
+  void showDueTip();
+  void forgetTips(const ui::Window& window);
   void post(ui::InputEvent event);
 
   platform::FileSystem& files_;
@@ -222,6 +269,7 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   std::vector<VideoPicture> videos_;
   ViewState view_;
   ui::Window* lastShown_ = nullptr;
+  bool switchUnsettled_ = false;
 
   // pointer
   std::map<std::string, CursorPtr> cursors_;  // drag icons
@@ -240,6 +288,9 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   std::optional<ToolTip> pendingTip_;
   std::optional<ToolTip> shownTip_;
   std::optional<ui::Handle> menuPressed_;
+  std::optional<ui::MouseButton> barButton_;  // a press on the bar that went to the window
+  std::optional<std::size_t> menuSelected_;   // the bar's entry chosen by the keyboard
+  bool altAlone_ = false;                     // Alt is down with no other key
 };
 
 }  // namespace quorlen::sdl

@@ -31,17 +31,55 @@ SdlUi::Host* SdlUi::screenHost() {
   return nullptr;
 }
 
+double SdlUi::modalScale() {
+  SDL_Rect bounds{0, 0, 0, 0};
+  if (SDL_GetDisplayBounds(0, &bounds) != 0) return 1.0;
+  return std::max(1.0, std::min(bounds.w / 640.0, bounds.h / 480.0));
+}
+
+double SdlUi::barHeight(const ui::Window& window) { return hasMenuBar(window) ? look::kMenuBarHeight : 0.0; }
+
 std::pair<int, int> SdlUi::logicalSize(const Host& host) const {
-  if (host.screen) return {std::max(1, display_.width()), std::max(1, display_.height())};
-  return {std::max(1, toPixels(host.window->innerWidth())), std::max(1, toPixels(host.window->innerHeight()))};
+  // the bar lies above the inside: the picture grows by its height
+  const int bar = static_cast<int>(barHeight(*host.window));
+  if (host.screen) return {std::max(1, display_.width()), std::max(1, display_.height()) + bar};
+  return {std::max(1, toPixels(host.window->innerWidth())), std::max(1, toPixels(host.window->innerHeight())) + bar};
 }
 
 std::pair<double, double> SdlUi::insideOrigin(const Host& host, const ui::Window& window) const {
-  if (!host.screen) return {0.0, 0.0};
-  if (&window == host.window) return {px(window.left()), px(window.top())};
+  const double bar = barHeight(*host.window);
+  if (!host.screen) return {0.0, bar};
+  if (&window == host.window) return {px(window.left()), px(window.top()) + bar};
+  const Rect r = overlayRect(host, window);
+  const double zoom = r.w / std::max(1.0, px(window.width()));
   const double frameX = window.framed() ? look::kBorder : 0;
   const double frameY = window.framed() ? look::kTitleBarHeight : 0;
-  return {px(window.left()) + frameX, px(window.top()) + frameY};
+  return {r.x + frameX * zoom, r.y + frameY * zoom};
+}
+
+double SdlUi::zoomOn(const Host& host, double width, double height) const {
+  if (!host.screen || !host.surface || width <= 0 || height <= 0) return 1.0;
+  const auto [lw, lh] = logicalSize(host);
+  const double screenScale = host.surface->mapping(lw, lh, options_.scale).placement().scale;
+  if (screenScale <= 0) return 1.0;
+  const double wanted = modalScale() * host.surface->pixelRatio() / screenScale;
+  const double room = std::min(lw / width, lh / height);
+  return std::max(1.0, std::min(wanted, room));
+}
+
+Rect SdlUi::zoomedRect(const Host& host, double x, double y, double width, double height) const {
+  const double zoom = zoomOn(host, width, height);
+  if (zoom == 1.0) return Rect{x, y, width, height};
+  const auto [lw, lh] = logicalSize(host);
+  const double w = width * zoom;
+  const double h = height * zoom;
+  return Rect{std::clamp(x + (width - w) / 2, 0.0, std::max(0.0, lw - w)),
+              std::clamp(y + (height - h) / 2, 0.0, std::max(0.0, lh - h)), w, h};
+}
+
+Rect SdlUi::overlayRect(const Host& host, const ui::Window& window) const {
+  return zoomedRect(host, px(window.left()), px(window.top()) + barHeight(*host.window), px(window.width()),
+                    px(window.height()));
 }
 
 void SdlUi::createHost(ui::Window& window) {
@@ -67,17 +105,24 @@ void SdlUi::createHost(ui::Window& window) {
   WindowPlacement place;
   place.title = window.title();
   if (host.screen) {
+    const DesktopPreferences& p = options_.preferences;
+    const bool remembered = p.windowWidth > 0 && p.windowHeight > 0;
     place.fullscreen = options_.fullscreen;
     place.resizable = true;
-    place.width = options_.fullscreen ? bounds.w : bounds.w * 3 / 4;
-    place.height = options_.fullscreen ? bounds.h : bounds.h * 3 / 4;
+    place.width = options_.fullscreen ? bounds.w : remembered ? std::min(p.windowWidth, bounds.w) : bounds.w * 3 / 4;
+    place.height = options_.fullscreen ? bounds.h : remembered ? std::min(p.windowHeight, bounds.h) : bounds.h * 3 / 4;
     place.x = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
     place.y = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
   } else {
-    place.width = toPixels(window.innerWidth());
-    place.height = toPixels(window.innerHeight());
-    place.x = bounds.x + toPixels(window.left()) + look::kBorder;
-    place.y = bounds.y + toPixels(window.top()) + look::kTitleBarHeight;
+    // a modal window as large as in the game's 640 x 480 screen, around
+    // the same middle
+    host.scale = window.isModal() ? modalScale() : 1.0;
+    const int width = toPixels(window.innerWidth());
+    const int height = toPixels(window.innerHeight());
+    place.width = static_cast<int>(std::lround(width * host.scale));
+    place.height = static_cast<int>(std::lround(height * host.scale));
+    place.x = bounds.x + toPixels(window.left()) + look::kBorder - (place.width - width) / 2;
+    place.y = bounds.y + toPixels(window.top()) + look::kTitleBarHeight - (place.height - height) / 2;
   }
   host.surface = std::make_unique<Surface>(place, pictures_, text_, options_.filter);
   auto& placed = hosts_[&window];
@@ -88,6 +133,27 @@ void SdlUi::createHost(ui::Window& window) {
     }
   }
   SDL_RaiseWindow(placed.surface->window());
+}
+
+std::pair<int, int> SdlUi::windowedSize(const Host& host) const {
+  SDL_Rect bounds{0, 0, 640, 480};
+  SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(host.surface->window())), &bounds);
+  const DesktopPreferences& p = options_.preferences;
+  if (p.windowWidth > 0 && p.windowHeight > 0) return {std::min(p.windowWidth, bounds.w), std::min(p.windowHeight, bounds.h)};
+  return {bounds.w * 3 / 4, bounds.h * 3 / 4};
+}
+
+void SdlUi::rememberWindowSize(Uint32 sdlWindow) {
+  Host* h = hostBySdlId(sdlWindow);
+  if (h == nullptr || !h->screen || h->surface->fullscreen()) return;
+  int w = 0;
+  int hgt = 0;
+  SDL_GetWindowSize(h->surface->window(), &w, &hgt);
+  DesktopPreferences& p = options_.preferences;
+  if (w <= 0 || hgt <= 0 || (w == p.windowWidth && hgt == p.windowHeight)) return;
+  p.windowWidth = w;
+  p.windowHeight = hgt;
+  preferencesChanged();
 }
 
 void SdlUi::destroyHost(ui::Window& window) {
@@ -111,7 +177,8 @@ void SdlUi::destroyHost(ui::Window& window) {
 
 void SdlUi::placeOwnHost(Host& host) {
   if (host.screen || !host.surface) return;
-  host.surface->resize(toPixels(host.window->innerWidth()), toPixels(host.window->innerHeight()));
+  host.surface->resize(static_cast<int>(std::lround(toPixels(host.window->innerWidth()) * host.scale)),
+                       static_cast<int>(std::lround(toPixels(host.window->innerHeight()) * host.scale)));
   SDL_SetWindowTitle(host.surface->window(), host.window->title().c_str());
 }
 
@@ -167,14 +234,31 @@ void SdlUi::renderHost(Host& host, bool present) {
   canvas.pushClip(Rect{0, 0, static_cast<double>(lw), static_cast<double>(lh)});
   const auto [ox, oy] = insideOrigin(host, *host.window);
   painter.paintInside(*host.window, ox, oy);
+  const double bar = barHeight(*host.window);
+  if (bar == 0 && host.screen) menuSelected_.reset();
+  if (bar > 0) {
+    std::optional<ui::Handle> selected;
+    const auto slots = menuLayout(*host.window, text_);
+    if (menuSelected_ && *menuSelected_ < slots.size()) selected = slots[*menuSelected_].entry->handle();
+    painter.paintMenuBar(*host.window, ox, oy - bar, selected);
+  }
+  const Placement& place = map.placement();
+  // a window or box drawn zoomed: its own origin and scale, then back
+  const auto zoomTo = [&](const Rect& r, double width) {
+    canvas.setTransform(place.scale * r.w / std::max(1.0, width),
+                        static_cast<int>(std::lround(place.x + r.x * place.scale)),
+                        static_cast<int>(std::lround(place.y + r.y * place.scale)));
+  };
   if (host.screen) {
     for (ui::Window* o : overlays_) {
       if (o->state() != ui::Window::State::Shown) continue;
+      zoomTo(overlayRect(host, *o), px(o->width()));
       if (o->framed()) {
-        painter.paintFramed(*o, px(o->left()), px(o->top()));
+        painter.paintFramed(*o, 0, 0);
       } else {
-        painter.paintInside(*o, px(o->left()), px(o->top()));
+        painter.paintInside(*o, 0, 0);
       }
+      canvas.setTransform(place.scale, place.x, place.y);
     }
   }
   if (shownTip_ && (shownTip_->window == host.window ||
@@ -192,8 +276,10 @@ void SdlUi::renderHost(Host& host, bool present) {
   if (host.screen) {
     for (Box* b : boxes_) {
       if (!b->own) {
-        canvas.fill(Rect{b->x + 4, b->y + 4, b->layout.width, b->layout.height}, ui::kBlack, 90);
-        paintMessageBox(canvas, b->layout, b->icon, b->title, b->x, b->y, b->focused, b->pressed);
+        zoomTo(zoomedRect(host, b->x, b->y, b->layout.width, b->layout.height), b->layout.width);
+        canvas.fill(Rect{4, 4, b->layout.width, b->layout.height}, ui::kBlack, 90);
+        paintMessageBox(canvas, b->layout, b->icon, b->title, 0, 0, b->focused, b->pressed);
+        canvas.setTransform(place.scale, place.x, place.y);
       }
     }
   }
@@ -238,138 +324,6 @@ SurfacePtr SdlUi::screenshot(const ui::Window* window) {
   SurfacePtr shot = host->surface->readPixels();
   host->surface->present();
   return shot;
-}
-
-// --- points for synthetic input ----------------------------------------
-
-std::optional<ScreenPoint> SdlUi::toScreen(const ui::Window& window, double insideX, double insideY) {
-  Host* host = hostOf(window);
-  if (host == nullptr && std::find(overlays_.begin(), overlays_.end(), &window) != overlays_.end()) host = screenHost();
-  if (host == nullptr || !host->surface) return std::nullopt;
-  const auto [lw, lh] = logicalSize(*host);
-  const ScreenMapping map = host->surface->mapping(lw, lh, host->screen ? options_.scale : ScaleMode::Fit);
-  const auto [ox, oy] = insideOrigin(*host, window);
-  const auto [wx, wy] = map.toWindow(ox + insideX, oy + insideY);
-  return ScreenPoint{host->surface->id(), wx, wy};
-}
-
-std::optional<ScreenPoint> SdlUi::pointOfWindow(const ui::Window& window, ui::Twips x, ui::Twips y) {
-  return toScreen(window, px(x) + 0.5, px(y) + 0.5);
-}
-
-std::optional<ScreenPoint> SdlUi::pointOfControl(const ui::Control& control) {
-  const ui::Window& window = control.window();
-  const auto [ox, oy] = window.originOf(control);
-  const bool menu = hasMenuBar(window);
-  // the middle first, then a grid over the control
-  std::vector<std::pair<double, double>> tries{{0.5, 0.5}};
-  for (int i = 1; i < 8; ++i) {
-    for (int j = 1; j < 8; ++j) tries.emplace_back(i / 8.0, j / 8.0);
-  }
-  for (const auto& [fx, fy] : tries) {
-    const ui::Twips x = ox + static_cast<ui::Twips>(control.width() * fx);
-    const ui::Twips y = oy + static_cast<ui::Twips>(control.height() * fy);
-    if (menu && px(y) < look::kMenuBarHeight + 1) continue;
-    if (x < 0 || y < 0 || x >= window.innerWidth() || y >= window.innerHeight()) continue;
-    // the point must survive the trip through window points
-    auto point = pointOfWindow(window, x, y);
-    if (!point) return std::nullopt;
-    const Hit hit = hitAt(point->windowId, point->x, point->y);
-    if (hit.window != &window || hit.box != nullptr) continue;
-    if (window.hitTest(hit.x, hit.y).control == &control) return point;
-  }
-  return std::nullopt;
-}
-
-std::optional<ScreenPoint> SdlUi::pointOfMenuEntry(const ui::Control& entry) {
-  for (const MenuSlot& slot : menuLayout(entry.window(), text_)) {
-    if (slot.entry == &entry) return toScreen(entry.window(), slot.rect.x + slot.rect.w / 2, slot.rect.h / 2);
-  }
-  return std::nullopt;
-}
-
-std::optional<ScreenPoint> SdlUi::pointOfListRow(const ui::Control& list, int row) {
-  if (row < 0 || row >= static_cast<int>(list.items().size())) return std::nullopt;
-  const int top = scrollToShow(list, firstRow(view_, list), row);
-  if (top != firstRow(view_, list)) {
-    view_.listTop[list.handle()] = top;
-    dirty_.insert(&list.window());
-  }
-  const auto [ox, oy] = list.window().originOf(list);
-  const double y = px(oy) + 2 + (row - top) * look::kListRowHeight + look::kListRowHeight / 2.0;
-  return toScreen(list.window(), px(ox) + std::min(20.0, px(list.width()) / 2), y);
-}
-
-std::optional<ScreenPoint> SdlUi::pointOfAnswer(ui::MsgBoxResult answer) {
-  if (boxes_.empty()) return std::nullopt;
-  Box& box = *boxes_.back();
-  for (const MessageBoxButton& b : box.layout.buttons) {
-    if (b.answer != answer) continue;
-    const double cx = b.rect.x + b.rect.w / 2;
-    const double cy = b.rect.y + b.rect.h / 2;
-    if (box.own) {
-      const ScreenMapping map = box.own->mapping(static_cast<int>(box.layout.width),
-                                                 static_cast<int>(box.layout.height), ScaleMode::Fit);
-      const auto [wx, wy] = map.toWindow(cx, cy);
-      return ScreenPoint{box.own->id(), wx, wy};
-    }
-    Host* screen = screenHost();
-    if (screen == nullptr) return std::nullopt;
-    const auto [lw, lh] = logicalSize(*screen);
-    const ScreenMapping map = screen->surface->mapping(lw, lh, options_.scale);
-    const auto [wx, wy] = map.toWindow(box.x + cx, box.y + cy);
-    return ScreenPoint{screen->surface->id(), wx, wy};
-  }
-  return std::nullopt;
-}
-
-SdlUi::Hit SdlUi::hitAt(Uint32 sdlWindow, int x, int y) {
-  Hit hit;
-  for (auto it = boxes_.rbegin(); it != boxes_.rend(); ++it) {
-    Box& b = **it;
-    if (b.own && b.own->id() == sdlWindow) {
-      const ScreenMapping map =
-          b.own->mapping(static_cast<int>(b.layout.width), static_cast<int>(b.layout.height), ScaleMode::Fit);
-      const auto [lx, ly] = map.toLogical(x, y);
-      hit.box = &b;
-      hit.boxX = lx;
-      hit.boxY = ly;
-      return hit;
-    }
-  }
-  Host* host = hostBySdlId(sdlWindow);
-  if (host == nullptr) return hit;
-  const auto [lw, lh] = logicalSize(*host);
-  const ScreenMapping map = host->surface->mapping(lw, lh, host->screen ? options_.scale : ScaleMode::Fit);
-  const auto [lx, ly] = map.toLogical(x, y);
-  if (host->screen) {
-    for (auto it = boxes_.rbegin(); it != boxes_.rend(); ++it) {
-      Box& b = **it;
-      if (!b.own) {
-        hit.box = &b;
-        hit.boxX = lx - b.x;
-        hit.boxY = ly - b.y;
-        return hit;
-      }
-    }
-    for (auto it = overlays_.rbegin(); it != overlays_.rend(); ++it) {
-      ui::Window* o = *it;
-      if (o->state() != ui::Window::State::Shown) continue;
-      const double left = px(o->left());
-      const double top = px(o->top());
-      if (lx < left || ly < top || lx >= left + px(o->width()) || ly >= top + px(o->height())) continue;
-      const auto [ix, iy] = insideOrigin(*host, *o);
-      hit.window = o;
-      hit.x = static_cast<ui::Twips>(std::floor((lx - ix) * ui::kTwipsPerPixel));
-      hit.y = static_cast<ui::Twips>(std::floor((ly - iy) * ui::kTwipsPerPixel));
-      return hit;
-    }
-  }
-  const auto [ox, oy] = insideOrigin(*host, *host->window);
-  hit.window = host->window;
-  hit.x = static_cast<ui::Twips>(std::floor((lx - ox) * ui::kTwipsPerPixel));
-  hit.y = static_cast<ui::Twips>(std::floor((ly - oy) * ui::kTwipsPerPixel));
-  return hit;
 }
 
 }  // namespace quorlen::sdl

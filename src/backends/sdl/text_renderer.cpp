@@ -22,6 +22,41 @@ std::vector<std::string> splitLines(const std::string& text) {
   return lines;
 }
 
+std::string drawnPart(const std::string& line) {
+  if (line.size() <= kMaxDrawnLineBytes) return line;
+  std::size_t end = kMaxDrawnLineBytes;
+  while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) --end;
+  return line.substr(0, end);
+}
+
+namespace {
+// The byte offset after `characters` UTF-8 characters from `start`.
+std::size_t advanceCharacters(const std::string& text, std::size_t start, int characters) {
+  std::size_t at = start;
+  for (int n = 0; n < characters && at < text.size(); ++n) {
+    ++at;
+    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
+  }
+  return at;
+}
+}  // namespace
+
+std::pair<std::size_t, std::size_t> visibleBytes(TTF_Font* font, const std::string& line, int from, int to) {
+  if (font == nullptr || line.empty()) return {0, line.size()};
+  int extent = 0;
+  int count = 0;
+  std::size_t start = 0;
+  if (from > 0 && TTF_MeasureUTF8(font, line.c_str(), from, &extent, &count) == 0) {
+    start = advanceCharacters(line, 0, std::max(0, count - 1));  // one character early: kerning
+  }
+  const std::string rest = line.substr(start);
+  std::size_t end = line.size();
+  if (to - from >= 0 && TTF_MeasureUTF8(font, rest.c_str(), to - std::max(0, from) + 1, &extent, &count) == 0) {
+    end = advanceCharacters(line, start, count + 2);
+  }
+  return {start, std::max(start, end)};
+}
+
 int TextRenderer::pixelSize(const ui::Font& font, double scale) {
   return std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0 * scale)));
 }
@@ -68,9 +103,11 @@ std::pair<int, int> TextRenderer::measure(const ui::Font& f, const std::string& 
   return {width, lineHeight(f, scale) * static_cast<int>(lines.size())};
 }
 
-std::vector<std::string> TextRenderer::wrap(const ui::Font& f, const std::string& text, int width, double scale) {
+std::vector<std::string> TextRenderer::wrap(const ui::Font& f, const std::string& text, int width, double scale,
+                                            std::size_t maxLines) {
   std::vector<std::string> out;
   for (const auto& paragraph : splitLines(text)) {
+    if (out.size() >= maxLines) break;
     std::string line;
     std::size_t pos = 0;
     bool any = false;
@@ -79,8 +116,9 @@ std::vector<std::string> TextRenderer::wrap(const ui::Font& f, const std::string
       if (end == std::string::npos) end = paragraph.size();
       const std::string word = paragraph.substr(pos, end - pos);
       const std::string candidate = line.empty() && !any ? word : line + " " + word;
-      if (any && lineWidth(f, candidate, scale) > width) {
+      if (any && lineWidth(f, drawnPart(candidate), scale) > width) {
         out.push_back(line);
+        if (out.size() >= maxLines) return out;
         line = word;
       } else {
         line = candidate;

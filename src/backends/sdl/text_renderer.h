@@ -3,6 +3,7 @@
 // points at 96 dots per inch, bold, italic, underline, strikethrough) at a
 // drawing scale, measured and rendered line by line.
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <tuple>
@@ -17,6 +18,16 @@ namespace quorlen::sdl {
 
 // Splits a caption at its line ends (CR LF, LF or CR).
 [[nodiscard]] std::vector<std::string> splitLines(const std::string& text);
+
+// The most of one line that is ever drawn: far wider than any display, so
+// that a caption of a megabyte costs no more than one that fills the screen.
+inline constexpr std::size_t kMaxDrawnLineBytes = 4096;
+// The line cut to that many bytes, between characters.
+[[nodiscard]] std::string drawnPart(const std::string& line);
+// The byte offset of the first character that ends after `from` pixels and
+// of the end of the last that starts before `to`, for a line measured with
+// `font`: the part of the line that shows between two edges.
+[[nodiscard]] std::pair<std::size_t, std::size_t> visibleBytes(TTF_Font* font, const std::string& line, int from, int to);
 
 class TextRenderer {
  public:
@@ -34,8 +45,10 @@ class TextRenderer {
   // The size of a caption: its widest line by its lines' height.
   [[nodiscard]] std::pair<int, int> measure(const ui::Font& font, const std::string& text, double scale);
   // The caption's lines broken at blanks so that each fits `width` pixels
-  // (a word longer than the width stands alone on its line).
-  [[nodiscard]] std::vector<std::string> wrap(const ui::Font& font, const std::string& text, int width, double scale);
+  // (a word longer than the width stands alone on its line); no more than
+  // `maxLines` of them.
+  [[nodiscard]] std::vector<std::string> wrap(const ui::Font& font, const std::string& text, int width, double scale,
+                                              std::size_t maxLines = SIZE_MAX);
   // One line in a colour, on a transparent background; null for an empty
   // line or without a font.
   [[nodiscard]] SurfacePtr render(const ui::Font& font, const std::string& line, ui::Color color, double scale);

@@ -49,7 +49,6 @@ void WindowPainter::paintInside(const ui::Window& window, double x, double y) {
   canvas_.fill(inside, window.backColor());
   for (const ui::DrawnPicture& d : window.drawing()) canvas_.pictureAt(d.picture.path, x + px(d.x), y + px(d.y));
   paintChildren(window.children(), x, y);
-  if (hasMenuBar(window)) paintMenuBar(window, x, y);
   canvas_.popClip();
 }
 
@@ -113,10 +112,12 @@ void WindowPainter::paintLabel(const ui::Control& c, const Rect& r) {
   canvas_.pushClip(r);
   if (!c.backTransparent()) canvas_.fill(r, c.backColor());
   const ui::Font& font = c.font();
-  const auto lines = c.autoSize() ? splitLines(c.caption())
-                                  : canvas_.textRenderer().wrap(font, c.caption(), static_cast<int>(r.w * canvas_.scale()),
-                                                                canvas_.scale());
   const double lineHeight = canvas_.lineHeight(font);
+  // only the lines that can show inside the label are laid out
+  const auto shown = static_cast<std::size_t>(std::clamp(r.h / std::max(1.0, lineHeight) + 1, 1.0, 100000.0));
+  auto lines = c.autoSize() ? splitLines(c.caption())
+                            : canvas_.textRenderer().wrap(font, c.caption(), static_cast<int>(r.w), 1.0, shown);
+  if (lines.size() > shown) lines.resize(shown);
   double y = r.y;
   for (const std::string& line : lines) {
     const double w = canvas_.textWidth(font, line);
@@ -154,7 +155,8 @@ void WindowPainter::paintCheckBox(const ui::Control& c, const Rect& r) {
 
 void WindowPainter::paintTextBox(const ui::Control& c, const Rect& r) {
   canvas_.fill(r, ui::kWhite);
-  drawEdge(canvas_, r, true);
+  // a border all round: a sunken edge's light half vanishes on a white window
+  canvas_.outline(r, look::kEdge);
   const ui::Font& font = c.font();
   const double lineHeight = canvas_.lineHeight(font);
   const Rect inner{r.x + 2, r.y + 2, r.w - 4, r.h - 4};
@@ -172,7 +174,7 @@ void WindowPainter::paintTextBox(const ui::Control& c, const Rect& r) {
 
 void WindowPainter::paintListBox(const ui::Control& c, const Rect& r) {
   canvas_.fill(r, ui::kWhite);
-  drawEdge(canvas_, r, true);
+  canvas_.outline(r, look::kEdge);
   const bool bar = needsScrollBar(c);
   const double textWidth = r.w - 4 - (bar ? look::kScrollBarWidth : 0);
   const int top = firstRow(view_, c);
@@ -219,14 +221,19 @@ void WindowPainter::paintButton(const ui::Control& c, const Rect& r) {
   canvas_.popClip();
 }
 
-void WindowPainter::paintMenuBar(const ui::Window& window, double x, double y) {
-  canvas_.fill(Rect{x, y, px(window.innerWidth()), static_cast<double>(look::kMenuBarHeight)}, look::kMenuBack);
-  canvas_.fill(Rect{x, y + look::kMenuBarHeight - 1, px(window.innerWidth()), 1}, look::kFaceDark);
+void WindowPainter::paintMenuBar(const ui::Window& window, double x, double y, std::optional<ui::Handle> selected) {
+  const Rect bar{x, y, px(window.innerWidth()), static_cast<double>(look::kMenuBarHeight)};
+  canvas_.pushClip(bar);
+  canvas_.fill(bar, look::kMenuBack);
+  canvas_.fill(Rect{x, y + look::kMenuBarHeight - 1, bar.w, 1}, look::kFaceDark);
   const double h = canvas_.lineHeight(look::kMenuFont);
   for (const MenuSlot& slot : menuLayout(window, canvas_.textRenderer())) {
-    canvas_.text(look::kMenuFont, slot.entry->caption(), look::kText, x + slot.rect.x + look::kMenuEntryPadding,
-                 y + (look::kMenuBarHeight - h) / 2);
+    const bool marked = selected == slot.entry->handle();
+    if (marked) canvas_.fill(Rect{x + slot.rect.x, y + 1, slot.rect.w, slot.rect.h - 3}, look::kSelection);
+    canvas_.text(look::kMenuFont, slot.entry->caption(), marked ? look::kSelectedText : look::kText,
+                 x + slot.rect.x + look::kMenuEntryPadding, y + (look::kMenuBarHeight - h) / 2);
   }
+  canvas_.popClip();
 }
 
 }  // namespace quorlen::sdl

@@ -5,6 +5,7 @@
 // another one, the frame and title bar too.
 
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "backends/sdl/canvas.h"
@@ -23,6 +24,9 @@ class WindowPainter {
   // A framed window drawn by us: frame and title bar, then the inside. The
   // outer corner is at (x, y).
   void paintFramed(const ui::Window& window, double x, double y);
+  // The window's menu bar with its top-left corner at (x, y), the entry
+  // chosen by the keyboard marked.
+  void paintMenuBar(const ui::Window& window, double x, double y, std::optional<ui::Handle> selected);
 
  private:
   void paintControl(const ui::Control& c, double originX, double originY);
@@ -32,7 +36,6 @@ class WindowPainter {
   void paintTextBox(const ui::Control& c, const Rect& r);
   void paintListBox(const ui::Control& c, const Rect& r);
   void paintButton(const ui::Control& c, const Rect& r);
-  void paintMenuBar(const ui::Window& window, double x, double y);
   void paintVideos(const ui::Control& c, const Rect& r);
 
   Canvas& canvas_;

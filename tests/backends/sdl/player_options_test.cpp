@@ -1,8 +1,16 @@
 #include "app/player/player_options.h"
 
 #include <gtest/gtest.h>
+#include <SDL_mixer.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
+
+#include "app/player/machines.h"
+#include "app/player/player.h"
 
 namespace quorlen::player {
 namespace {
@@ -37,6 +45,80 @@ TEST(PlayerOptions, MistakesAreReported) {
   EXPECT_FALSE(parsePlayerOptions({"a", "b"}, errors).has_value()) << "two game folders";
   EXPECT_FALSE(parsePlayerOptions({"--bogus"}, errors).has_value());
   EXPECT_NE(errors.str().find("unknown option --bogus"), std::string::npos) << errors.str();
+}
+
+TEST(PlayerOptions, LoudnessOptions) {
+  std::ostringstream errors;
+  auto o = parsePlayerOptions({"--music-volume", "40", "--sound-volume", "0", "--mute"}, errors);
+  ASSERT_TRUE(o.has_value()) << errors.str();
+  EXPECT_EQ(o->musicVolume, 40);
+  EXPECT_EQ(o->soundVolume, 0);
+  EXPECT_TRUE(o->mute);
+  EXPECT_FALSE(o->displayChosen) << "full screen or not is left to what was remembered";
+  for (const char* wrong : {"101", "-1", "loud", ""}) {
+    EXPECT_FALSE(parsePlayerOptions({"--sound-volume", wrong}, errors).has_value()) << "refused: " << wrong;
+  }
+  EXPECT_FALSE(parsePlayerOptions({"--music-volume"}, errors).has_value()) << "a volume option without a number";
+  std::ostringstream help;
+  std::ostringstream none;
+  EXPECT_EQ(playerMain({"--help"}, help, none), 0);
+  for (const char* key : {"F5", "F6", "F9", "--music-volume", "--mute", "F10"}) {
+    EXPECT_NE(help.str().find(key), std::string::npos) << "--help tells of " << key;
+  }
+}
+
+TEST(DesktopPreferences, RememberedAndGivenToTheMixer) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
+  ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024), 0) << Mix_GetError();
+  backends::IniSettingsStore settings(std::nullopt);
+  std::ostringstream errors;
+  sdl::UiOptions first = desktopOptions(*parsePlayerOptions({"--music-volume", "50", "--mute", "--window"}, errors), settings);
+  EXPECT_EQ(first.preferences.musicVolume, 50);
+  EXPECT_FALSE(first.fullscreen) << "--window";
+  EXPECT_EQ(Mix_VolumeMusic(-1), 0) << "muted music";
+  EXPECT_EQ(Mix_MasterVolume(-1), 0) << "muted sound";
+  first.preferences.mute = false;
+  first.preferences.windowWidth = 800;
+  first.preferences.windowHeight = 600;
+  first.preferencesChanged(first.preferences);
+  EXPECT_EQ(Mix_VolumeMusic(-1), 64) << "music at half";
+  EXPECT_EQ(Mix_MasterVolume(-1), 128) << "sound at full";
+  // the next run, with no options, starts as this one was left
+  const sdl::UiOptions next = desktopOptions(*parsePlayerOptions({}, errors), settings);
+  EXPECT_EQ(next.preferences.musicVolume, 50) << "the loudness is remembered";
+  EXPECT_FALSE(next.preferences.mute);
+  EXPECT_FALSE(next.fullscreen) << "a window stays a window";
+  EXPECT_EQ(next.preferences.windowWidth, 800) << "and keeps its size";
+  EXPECT_EQ(next.preferences.windowHeight, 600);
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+TEST(PlayerFolder, AWrongFolderIsRefusedBeforeAnythingStarts) {
+  namespace fs = std::filesystem;
+  const fs::path work = fs::temp_directory_path() / ("quorlen-folder-" + std::to_string(getpid()));
+  fs::remove_all(work);
+  fs::create_directories(work / "empty");
+  std::ofstream(work / "file.txt") << "not a game";
+  for (const fs::path& wrong : {work / "no-such-folder", work / "file.txt"}) {
+    std::ostringstream output;
+    std::ostringstream errors;
+    EXPECT_EQ(playerMain({wrong.string(), "--window"}, output, errors), 2) << "refused with status 2: " << wrong;
+    const std::string said = errors.str();
+    EXPECT_NE(said.find(wrong.string()), std::string::npos) << "the error names the path: " << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
+  }
+  // a folder without its project information is played, with a hint
+  std::ostringstream errors;
+  EXPECT_FALSE(checkGameFolder((work / "empty").string(), errors).has_value()) << "an existing folder is played";
+  EXPECT_NE(errors.str().find("Config/General"), std::string::npos) << "names the file: " << errors.str();
+  std::ostringstream none;
+  fs::create_directories(work / "game" / "Config");
+  std::ofstream(work / "game" / "Config" / "General") << "\"key\"\r\n";
+  EXPECT_FALSE(checkGameFolder((work / "game").string(), none).has_value());
+  EXPECT_EQ(none.str(), "") << "a readable project file gives no hint";
+  fs::remove_all(work);
 }
 
 }  // namespace

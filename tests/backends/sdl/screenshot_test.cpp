@@ -4,6 +4,7 @@
 // reference pictures.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -51,6 +52,8 @@ TEST_F(Screenshots, WelcomeWindowAndAGame) {
     if (point != IdlePoint::ModalWindow) return false;
     SurfacePtr load = ui.screenshot(&program.loadGame().window());
     expectLooksLike(load.get(), "load-window");
+    EXPECT_EQ(load->w, static_cast<int>(std::lround(320 * SdlUi::modalScale())))
+        << "the load window is as large as the save window in the game's 640 x 480 screen";
     program.loadGame().window().unload();
     return true;
   };
@@ -76,7 +79,10 @@ TEST_F(Screenshots, WelcomeWindowAndAGame) {
       ADD_FAILURE() << "the message box can be captured";
       return true;
     }
-    const SDL_Rect middle{box->w / 2 - 200, box->h / 2 - 80, 400, 160};
+    // the box drawn over the game at the modal windows' scale
+    const int w = static_cast<int>(400 * SdlUi::modalScale());
+    const int h = static_cast<int>(160 * SdlUi::modalScale());
+    const SDL_Rect middle{box->w / 2 - w / 2, box->h / 2 - h / 2, w, h};
     expectLooksLike(crop(*box, middle).get(), "message-box");
     testing::pushKey(SDLK_RETURN);
     return true;
@@ -128,6 +134,8 @@ TEST_F(Screenshots, VirtualSwitchShows640x480ScaledWithBars) {
   SurfacePtr shot = machine->ui().screenshot(&program.game().window());
   ASSERT_NE(shot, nullptr);
   EXPECT_EQ(shot->w, realWidth) << "the real display mode is unchanged";
+  EXPECT_DOUBLE_EQ(std::min(realWidth / 640.0, realHeight / 480.0), SdlUi::modalScale())
+      << "the switched screen, and the save window and message boxes in it, have the modal windows' scale";
   expectLooksLike(halve(*shot, SDL_Rect{0, 0, shot->w, shot->h}).get(), "virtual-640x480");
   press(*program.game().window().element("Area", 1), ui::MouseButton::Right);
   machine->ui().windows().post(ui::MenuChoose{program.game().mnuExit().handle()});

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "backends/sdl/canvas.h"
 #include "backends/sdl/font_resolver.h"
 #include "backends/sdl/text_renderer.h"
+#include "backends/shared/files/disk_file_system.h"
 #include "sdl_test_session.h"
 
 namespace quorlen::sdl {
@@ -52,6 +54,85 @@ TEST_F(Fonts, WrapBreaksAtBlanks) {
   }
   const auto paragraphs = text.wrap(font, "a\r\n\r\nb", 1000, 1.0);
   EXPECT_EQ(paragraphs, (std::vector<std::string>{"a", "", "b"})) << "empty lines between paragraphs stay";
+}
+
+// A canvas drawing on pixels in memory with SDL's software renderer.
+class MemoryCanvas {
+ public:
+  MemoryCanvas(int width, int height)
+      : pixels_(makeRgbaSurface(width, height)),
+        renderer_(SDL_CreateSoftwareRenderer(pixels_.get())),
+        pictures_(files_, text_),
+        canvas_(*renderer_, pictures_, text_, Filter::Linear) {}
+  Canvas& canvas() { return canvas_; }
+  TextRenderer& text() { return text_; }
+  // The columns from the first to the last one with any dark pixel.
+  std::pair<int, int> inkColumns() {
+    SDL_RenderFlush(renderer_.get());
+    int first = -1;
+    int last = -1;
+    const auto* p = static_cast<const Uint8*>(pixels_->pixels);
+    for (int x = 0; x < pixels_->w; ++x) {
+      for (int y = 0; y < pixels_->h; ++y) {
+        if (p[y * pixels_->pitch + x * 4] < 128) {
+          if (first < 0) first = x;
+          last = x;
+          break;
+        }
+      }
+    }
+    return {first, last};
+  }
+
+ private:
+  backends::DiskFileSystem files_{"."};
+  TextRenderer text_;
+  SurfacePtr pixels_;
+  RendererPtr renderer_;
+  PictureStore pictures_;
+  Canvas canvas_;
+};
+
+TEST_F(Fonts, CaptionsShowWholeAtEveryScale) {
+  const ui::Font font{"Arial", 14.25, true};
+  const std::string caption = "Light the lamp and guide the Marigold home";
+  for (double scale : {0.78, 1.0, 1.67, 2.0}) {
+    MemoryCanvas m(1400, 120);
+    Canvas& c = m.canvas();
+    c.setTransform(scale, 0, 0);
+    c.clear(ui::kWhite);
+    // a label sized to its caption at scale 1, as the game sizes it
+    const double width = c.textWidth(font, caption);
+    c.pushClip(Rect{10, 10, width, c.lineHeight(font)});
+    c.text(font, caption, ui::kBlack, 10, 10);
+    c.popClip();
+    const auto [first, last] = m.inkColumns();
+    MemoryCanvas free(1400, 120);
+    free.canvas().setTransform(scale, 0, 0);
+    free.canvas().clear(ui::kWhite);
+    free.canvas().text(font, caption, ui::kBlack, 10, 10);
+    EXPECT_NEAR(free.inkColumns().second, last, 1) << "nothing is cut off by the label's edge at scale " << scale;
+    const double expectedRight = (10 + width) * scale;
+    EXPECT_GE(last, expectedRight - 4 * scale) << "the last letter shows at scale " << scale;
+    EXPECT_LE(last, expectedRight) << "the caption stays in its place at scale " << scale;
+    EXPECT_NEAR(last - first, width * scale, 4 * scale) << "drawn as wide as the text at that scale: " << scale;
+  }
+}
+
+TEST_F(Fonts, AHugeCaptionCostsNoMoreThanTheScreen) {
+  MemoryCanvas m(1280, 800);
+  Canvas& c = m.canvas();
+  c.setTransform(2.0, 0, 0);
+  const ui::Font font{"Arial", 24.0};
+  std::string huge;
+  while (huge.size() < (1u << 20)) huge += "guided by your light ";
+  c.pushClip(Rect{0, 0, 640, 400});
+  for (double x : {0.0, -5000.0, -100000.0}) c.text(font, huge, ui::kBlack, x, 10);
+  c.popClip();
+  EXPECT_LT(c.textBytes(), std::size_t{3} * 1280 * 100 * 4) << "only what shows is rendered: three screen-wide lines";
+  EXPECT_GT(c.textBytes(), 0u) << "the visible part is drawn";
+  const auto lines = m.text().wrap(font, huge, 600, 1.0, 40);
+  EXPECT_EQ(lines.size(), 40u) << "a label lays out no more lines than it can show";
 }
 
 TEST(SplitLines, AllLineEnds) {

@@ -1,6 +1,7 @@
 #include "backends/sdl/media/audio_output.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <utility>
 
@@ -20,7 +21,26 @@ constexpr int kBufferFrames = 1024;  // about 23 ms a buffer
 // clip.
 constexpr int kLoudestCleanMusicVolume = 21;
 
+std::atomic<int> musicGain{MIX_MAX_VOLUME};
+std::atomic<int> soundGain{MIX_MAX_VOLUME};
+
+// The player's music loudness (0 to SDL_mixer's maximum) scales the
+// loudest clean level.
+void applyGain() {
+  Mix_VolumeMusic((musicGain.load() * kLoudestCleanMusicVolume + MIX_MAX_VOLUME / 2) / MIX_MAX_VOLUME);
+  Mix_MasterVolume(soundGain.load());
+}
+
 }  // namespace
+
+void setOutputGain(int music, int sound) {
+  musicGain = std::clamp(music, 0, MIX_MAX_VOLUME);
+  soundGain = std::clamp(sound, 0, MIX_MAX_VOLUME);
+  int frequency = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  if (Mix_QuerySpec(&frequency, &format, &channels) != 0) applyGain();
+}
 
 AudioOutput::AudioOutput() {
   subsystem_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
@@ -37,7 +57,7 @@ AudioOutput::AudioOutput() {
   format_ = MixerFormat{frequency, channels};
   channelsTaken_.assign(static_cast<std::size_t>(Mix_AllocateChannels(-1)), false);
   chooseMidiSoundFonts();
-  setMusicLoudness(1.0);
+  applyGain();
   if (format == AUDIO_S16SYS) Mix_SetPostMix(&AudioOutput::mixStreams, this);
 }
 
@@ -82,9 +102,6 @@ void AudioOutput::giveBackMusic(const MusicUser& user) {
   musicUser_ = nullptr;
 }
 
-void AudioOutput::setMusicLoudness(double share) {
-  Mix_VolumeMusic(static_cast<int>(std::clamp(share, 0.0, 1.0) * kLoudestCleanMusicVolume + 0.5));
-}
 
 void AudioOutput::keepMidiSamples(std::shared_ptr<Mix_Music> music) { warmMidi_ = std::move(music); }
 
@@ -104,7 +121,18 @@ void SDLCALL AudioOutput::mixStreams(void* self, Uint8* buffer, int bytes) {
   auto* samples = reinterpret_cast<std::int16_t*>(buffer);
   const auto count = static_cast<std::size_t>(bytes) / sizeof(std::int16_t);
   const std::lock_guard lock(output.streamsMutex_);
-  for (const std::shared_ptr<PcmStream>& stream : output.streams_) stream->mixInto(samples, count);
+  const int gain = soundGain.load();
+  if (gain == MIX_MAX_VOLUME) {
+    for (const std::shared_ptr<PcmStream>& stream : output.streams_) stream->mixInto(samples, count);
+    return;
+  }
+  // the tracks mixed apart, then added at the player's sound loudness
+  output.gainBuffer_.assign(count, 0);
+  for (const std::shared_ptr<PcmStream>& stream : output.streams_) stream->mixInto(output.gainBuffer_.data(), count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const int mixed = samples[i] + output.gainBuffer_[i] * gain / MIX_MAX_VOLUME;
+    samples[i] = static_cast<std::int16_t>(std::clamp(mixed, -32768, 32767));
+  }
 }
 
 }  // namespace quorlen::sdl

@@ -33,6 +33,11 @@ class MusicUser {
   ~MusicUser() = default;
 };
 
+// The player's own loudness over whatever the game plays, 0 (silent) to
+// 128 (as the game asks) each: music is SDL_mixer's music, sound its
+// channels and the sound tracks of videos. Kept for an output opened later.
+void setOutputGain(int music, int sound);
+
 class AudioOutput {
  public:
   // Opens the output; ok() tells whether it could.
@@ -52,11 +57,6 @@ class AudioOutput {
   void takeMusic(MusicUser& user);
   [[nodiscard]] bool hasMusic(const MusicUser& user) const { return musicUser_ == &user; }
   void giveBackMusic(const MusicUser& user);
-
-  // The loudness of the music, from 0 (silent) to 1 (the loudest it plays
-  // without clipping): SDL_mixer's music volume, which for MIDI is the
-  // synthesiser's gain. Music plays at 1 until told otherwise.
-  void setMusicLoudness(double share);
 
   // The synthesiser loads its sound font for every piece of MIDI music, and
   // does so quickly only while another piece still holds the font's
@@ -79,6 +79,7 @@ class AudioOutput {
   std::shared_ptr<Mix_Music> warmMidi_;
   std::mutex streamsMutex_;
   std::vector<std::shared_ptr<PcmStream>> streams_;
+  std::vector<std::int16_t> gainBuffer_;  // video sound at a lower loudness
 };
 
 }  // namespace quorlen::sdl
