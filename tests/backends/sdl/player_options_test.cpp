@@ -82,7 +82,7 @@ TEST(DesktopPreferences, RememberedAndGivenToTheMixer) {
   first.preferences.windowWidth = 800;
   first.preferences.windowHeight = 600;
   first.preferencesChanged(first.preferences);
-  EXPECT_EQ(Mix_VolumeMusic(-1), 64) << "music at half";
+  EXPECT_EQ(Mix_VolumeMusic(-1), 11) << "music at half of the loudest level that does not clip (21 of 128)";
   EXPECT_EQ(Mix_MasterVolume(-1), 128) << "sound at full";
   // the next run, with no options, starts as this one was left
   const sdl::UiOptions next = desktopOptions(*parsePlayerOptions({}, errors), settings);
