@@ -10,7 +10,10 @@ platform::MediaReply LoggingMediaControl::sendString(std::string_view command, s
   line += quoted(command);
   line += " -> ";
   line += std::to_string(reply.code);
-  if (replyCapacity > 0) line += " " + quoted(reply.text);
+  if (replyCapacity > 0) {
+    line += ' ';
+    line += quoted(reply.text);
+  }
   transcript_.line(line);
   return reply;
 }
