@@ -2,7 +2,8 @@
 # walkthrough with the installed quorlen-run, and the installed player
 # started without a game, which must find the installed demo (and, copied
 # into another game's folder, that game). Variables: BUILD, SOURCE, TMP,
-# PLAYER (ON when the desktop player is built), MAN (ON when man pages are).
+# PLAYER and CHECK (ON when quorlen-player and quorlen-check are built), MAN
+# (ON when the man pages are).
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${TMP}")
 set(prefix "${TMP}/prefix")
@@ -22,6 +23,12 @@ if(PLAYER)
        share/icons/hicolor/48x48/apps/org.quorlen.Player.png share/icons/hicolor/256x256/apps/org.quorlen.Player.png)
   if(MAN)
     list(APPEND expected share/man/man1/quorlen-player.1)
+  endif()
+endif()
+if(CHECK)
+  list(APPEND expected bin/quorlen-check)
+  if(MAN)
+    list(APPEND expected share/man/man1/quorlen-check.1)
   endif()
 endif()
 foreach(path ${expected})
