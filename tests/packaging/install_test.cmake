@@ -59,7 +59,7 @@ file(WRITE "${TMP}/leave.script" "click frmWelcome.Image7\n")
 function(start_player program expected_line what)
   execute_process(
     COMMAND "${CMAKE_COMMAND}" -E env SDL_VIDEODRIVER=offscreen SDL_RENDER_DRIVER=software SDL_AUDIODRIVER=dummy
-            "XDG_CONFIG_HOME=${TMP}/config" "${program}" --window --script "${TMP}/leave.script"
+            "XDG_CONFIG_HOME=${TMP}/config" "XDG_DATA_HOME=${TMP}/data" "${program}" --window --script "${TMP}/leave.script"
     WORKING_DIRECTORY "${TMP}" OUTPUT_VARIABLE out ERROR_VARIABLE errors RESULT_VARIABLE status)
   string(FIND "${out}" "${expected_line}" at)
   if(NOT status EQUAL 0 OR NOT at EQUAL 0)
@@ -68,6 +68,19 @@ function(start_player program expected_line what)
 endfunction()
 start_player("${prefix}/bin/quorlen-player" "setting read \"Games\" \"GullrockLight\""
              "the installed player without a game in its folder plays the installed demo")
+# It plays a copy in the user's data folder, where saved games can be
+# written; the copy keeps them when it is brought up to date.
+set(copy "${TMP}/data/quorlen/games/demo")
+if(NOT EXISTS "${copy}/Config/General")
+  message(FATAL_ERROR "the installed demo is not copied to the user's data folder")
+endif()
+file(WRITE "${copy}/Mine.sav" "kept")
+file(REMOVE "${copy}/Config/General")
+start_player("${prefix}/bin/quorlen-player" "setting read \"Games\" \"GullrockLight\""
+             "the installed player, starting again")
+if(NOT EXISTS "${copy}/Config/General" OR NOT EXISTS "${copy}/Mine.sav")
+  message(FATAL_ERROR "the demo's copy in the user's data folder is not brought up to date, or loses its saved games")
+endif()
 file(COPY "${SOURCE}/tests/scenarios/startup/game/" DESTINATION "${TMP}/tale")
 file(COPY "${prefix}/bin/quorlen-player" DESTINATION "${TMP}/tale")
 start_player("${TMP}/tale/quorlen-player" "setting read \"Games\" \"tale1\""

@@ -72,8 +72,9 @@ int playerMain(const std::vector<std::string>& arguments, std::ostream& output, 
     output << "quorlen-player " << QUORLEN_VERSION << "\n";
     return kPlayerDone;
   }
-  const std::string folder =
-      options->gameFolder ? *options->gameFolder : defaultGameFolder(programFolder(), installedDemoFromProgram());
+  const std::string folder = options->gameFolder
+                                 ? *options->gameFolder
+                                 : defaultGameFolder(programFolder(), installedDemoFromProgram(), userDataFolder());
   try {
     if (options->script) return replay(folder, *options, output, errors);
     return play(folder, *options);
