@@ -1,6 +1,8 @@
 # The Debian packages the project builds with, and a helper that installs
 # the missing ones (and only those).
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev nlohmann-json3-dev)
+# The man pages are written for scdoc, which makes them at build time.
+BUILD_PACKAGES+=(scdoc)
 # The desktop player: SDL2 with its image, font and mixer libraries, FFmpeg
 # for videos, fontconfig with metric-compatible fonts, a General MIDI sound
 # font, and Xvfb with a window manager for the tests of the input path.
@@ -21,6 +23,9 @@ TEST_PACKAGES=(ffmpeg libx11-dev libxfixes-dev)
 TEST_PACKAGES+=(python3 imagemagick)
 # The benchmarks use Google Benchmark.
 TEST_PACKAGES+=(libbenchmark-dev)
+# The packaging tests validate the desktop entry and the AppStream file and
+# build the .deb (dpkg-shlibdeps finds its dependencies).
+TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev)
 
 install_missing_packages() {
   local missing=()

@@ -6,7 +6,6 @@
 
 #include <optional>
 #include <ostream>
-#include <source_location>
 #include <utility>
 
 #include "common/result.h"
@@ -14,11 +13,13 @@
 namespace quorlen {
 
 // The value of a result that should have succeeded; a failed result is
-// reported at the caller's line and gives T{}.
+// reported at the caller's line and gives T{}. The caller's place comes from
+// __builtin_FILE and __builtin_LINE, which GCC and clang both have:
+// std::source_location is missing when clang 14 builds with GCC 12's library.
 template <typename T>
-T got(Result<T> result, std::source_location where = std::source_location::current()) {
+T got(Result<T> result, const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
   if (result.ok()) return std::move(result).value();
-  ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line()))
+  ADD_FAILURE_AT(file, line)
       << "expected a value, got the error " << toString(result.error().kind) << ": " << result.error().detail;
   return T{};
 }

@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <SDL.h>
+
+#include "app/player/game_folder.h"
 #include "app/player/machines.h"
 #include "app/runner/state_dump.h"
 #include "startup/program.h"
@@ -45,10 +48,14 @@ int replay(const std::string& folder, const PlayerOptions& options, std::ostream
 }  // namespace
 
 std::string programFolder() {
-  std::error_code ec;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return ".";
-  return self.parent_path().string();
+  // SDL asks each system in its own way (/proc/self/exe on Linux, the
+  // executable's path on macOS and Windows); it answers with a separator at
+  // the end, which parent_path drops.
+  char* base = SDL_GetBasePath();
+  if (base == nullptr) return ".";
+  const std::filesystem::path folder(base);
+  SDL_free(base);
+  return folder.parent_path().string();
 }
 
 std::optional<int> checkGameFolder(const std::string& folder, std::ostream& errors) {
@@ -82,7 +89,9 @@ int playerMain(const std::vector<std::string>& arguments, std::ostream& output, 
     output << "quorlen-player " << QUORLEN_VERSION << "\n";
     return kPlayerDone;
   }
-  const std::string folder = options->gameFolder.value_or(programFolder());
+  const std::string folder = options->gameFolder
+                                 ? *options->gameFolder
+                                 : defaultGameFolder(programFolder(), installedDemoFromProgram(), userDataFolder());
   if (options->gameFolder) {
     if (auto refused = checkGameFolder(folder, errors)) return *refused;
   }

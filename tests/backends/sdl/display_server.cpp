@@ -41,9 +41,12 @@ Child::~Child() {
 DisplayServer::DisplayServer() {
   if (!onPath("Xvfb")) return;
   for (int n = 140 + getpid() % 40; n < 200; ++n) {
-    const fs::path socket = "/tmp/.X11-unix/X" + std::to_string(n);
-    if (fs::exists(socket) || fs::exists("/tmp/.X" + std::to_string(n) + "-lock")) continue;
-    name_ = ":" + std::to_string(n);
+    // The number is named: `"..." + std::to_string(n)` makes GCC 12 at -O3
+    // warn falsely (-Wrestrict) about the string insert it inlines.
+    const std::string number = std::to_string(n);
+    const fs::path socket = "/tmp/.X11-unix/X" + number;
+    if (fs::exists(socket) || fs::exists("/tmp/.X" + number + "-lock")) continue;
+    name_ = ":" + number;
     server_ = std::make_unique<Child>(
         std::vector<std::string>{"Xvfb", name_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, "");
     for (int i = 0; i < 100 && !fs::exists(socket); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
