@@ -12,6 +12,9 @@ PLAYER_PACKAGES=(libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
 # The tests of the desktop player also make their videos with the ffmpeg
 # program and ask the X server which pointer it shows.
 TEST_PACKAGES=(ffmpeg libx11-dev libxfixes-dev)
+# The fuzz targets are built with clang and its libFuzzer; the mutation
+# driver of whole games is a Python script.
+TEST_PACKAGES+=(clang libclang-rt-14-dev python3)
 
 install_missing_packages() {
   local missing=()
