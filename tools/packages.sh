@@ -26,6 +26,9 @@ TEST_PACKAGES+=(libbenchmark-dev)
 # The packaging tests validate the desktop entry and the AppStream file and
 # build the .deb (dpkg-shlibdeps finds its dependencies).
 TEST_PACKAGES+=(desktop-file-utils appstream dpkg-dev)
+# The fuzz targets are built with clang and its libFuzzer; the mutation
+# driver of whole games is a Python script.
+TEST_PACKAGES+=(clang libclang-rt-14-dev python3)
 
 install_missing_packages() {
   local missing=()

@@ -1,0 +1,113 @@
+#pragma once
+// A game in /game on the recording machine of the unit tests, showing the
+// frame Hall of a 640 x 480 game, for the fuzz targets of the game's file
+// readers. Each input gets a new game: the target puts the input where one
+// reader looks for its file, then runs the procedure that reads it.
+
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/game_window.h"
+#include "platform/ui_types.h"
+#include "startup/program.h"
+#include "support/fake_platform.h"
+
+namespace quorlen::fuzzing {
+
+// The memory file system, with folders that can be listed (the frame's
+// texts are found by listing its folder).
+class ListingFileSystem final : public platform::FileSystem {
+ public:
+  explicit ListingFileSystem(fakes::MemoryFileSystem& files) : files_(files) {}
+
+  std::string programFolder() const override { return files_.programFolder(); }
+  Result<std::string> readFile(const std::string& path) override { return files_.readFile(path); }
+  Result<void> writeFile(const std::string& path, std::string_view bytes) override {
+    return files_.writeFile(path, bytes);
+  }
+  Result<void> replaceFile(const std::string& from, const std::string& to) override {
+    return files_.replaceFile(from, to);
+  }
+  Result<void> removeFile(const std::string& path) override { return files_.removeFile(path); }
+  bool fileExists(const std::string& path) override { return files_.fileExists(path); }
+  std::string resolve(const std::string& path) override { return path; }
+  std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) override {
+    const std::string ending = lower(std::string(pattern.substr(1)));  // "*.EXT"
+    std::vector<std::string> names;
+    for (const auto& [path, bytes] : files_.files) {
+      if (!path.starts_with(folder + "/")) continue;
+      const std::string name = path.substr(folder.size() + 1);
+      if (name.find('/') == std::string::npos && lower(name).ends_with(ending)) names.push_back(name);
+    }
+    return names;
+  }
+
+ private:
+  static std::string lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+  }
+  fakes::MemoryFileSystem& files_;
+};
+
+// Media whose every device has stopped at once: the wait for a video ends.
+class StoppedMedia final : public platform::MediaControl {
+ public:
+  platform::MediaReply sendString(std::string_view command, std::size_t) override {
+    if (command.size() >= 6 && (command.substr(0, 6) == "status" || command.substr(0, 6) == "Status")) {
+      return {0, "stopped"};
+    }
+    return {};
+  }
+};
+
+class FuzzGame {
+ public:
+  FuzzGame() {
+    ProgramState& state = program.state();
+    state.paths = GamePaths{"/game/", "/game/Frames/", "/game/Areas/", "/game/Icons/", "/game/Config/"};
+    state.project.GameTitle = "The Tale";
+    state.project.GameWidth = 640;
+    state.project.GameHeight = 480;
+    game.window().load();
+    game.ResetAll();
+    state.frame.FrameName = "Hall";
+    game.window().show();
+  }
+
+  void put(const std::string& path, std::string bytes) { machine.files.files[path] = std::move(bytes); }
+  void putPicture(const std::string& path) { machine.ui.pictures[path] = ui::Picture{path, 32, 32}; }
+  // An item whose file names the icon NAME.bmp, which is there.
+  void defineItem(const std::string& name) {
+    put("/game/Areas/" + name + ".obj", "\"" + name + ".bmp\"\r\n");
+    putPicture("/game/Areas/" + name + ".bmp");
+  }
+  // Runs a procedure of the game; the end of the program (a task may end
+  // the game) is one of its outcomes.
+  template <typename Procedure>
+  void run(Procedure&& procedure) {
+    try {
+      procedure();
+    } catch (const ui::ProgramEnded&) {
+    }
+  }
+
+  fakes::FakePlatform machine;
+  ListingFileSystem files{machine.files};
+  StoppedMedia media;
+  platform::Platform platform{machine.ui, media, machine.display, machine.settings, machine.shell, files,
+                              machine.clock};
+  Program program{platform};
+  GameWindow& game = program.game();
+};
+
+inline std::string bytesOf(const std::uint8_t* data, std::size_t size) {
+  return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+}  // namespace quorlen::fuzzing
