@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "backends/sdl/media/ffmpeg_handles.h"
+#include "backends/sdl/media/resampler.h"
 
 namespace quorlen::sdl {
 namespace {
@@ -82,24 +83,8 @@ class Converter {
  private:
   bool readyFor(const AVFrame& frame) {
     if (resampler_) return frame.sample_rate == rate_ && frame.format == sampleFormat_;
-    AVChannelLayout outLayout{};
-    av_channel_layout_default(&outLayout, format_.channels);
-    AVChannelLayout inLayout{};
-    if (frame.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC) {
-      av_channel_layout_default(&inLayout, frame.ch_layout.nb_channels);
-    } else if (av_channel_layout_copy(&inLayout, &frame.ch_layout) < 0) {
-      return false;
-    }
-    SwrContext* raw = nullptr;
-    const int made = swr_alloc_set_opts2(&raw, &outLayout, AV_SAMPLE_FMT_S16, format_.frequency, &inLayout,
-                                         static_cast<AVSampleFormat>(frame.format), frame.sample_rate, 0, nullptr);
-    av_channel_layout_uninit(&inLayout);
-    av_channel_layout_uninit(&outLayout);
-    resampler_.reset(raw);
-    if (made < 0 || swr_init(resampler_.get()) < 0) {
-      resampler_.reset();
-      return false;
-    }
+    resampler_ = makeResampler(frame, format_);
+    if (!resampler_) return false;
     rate_ = frame.sample_rate;
     sampleFormat_ = frame.format;
     return true;

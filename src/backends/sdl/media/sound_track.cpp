@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "backends/sdl/media/resampler.h"
+
 namespace quorlen::sdl {
 namespace {
 
@@ -52,24 +54,8 @@ bool SoundTrack::readyFor(const AVFrame& frame) {
   resampler_.reset();
   av_channel_layout_uninit(&resamplerLayout_);
   if (av_channel_layout_copy(&resamplerLayout_, &frame.ch_layout) < 0) return false;
-  AVChannelLayout outLayout{};
-  av_channel_layout_default(&outLayout, output_.channels);
-  AVChannelLayout inLayout{};
-  if (frame.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC) {
-    av_channel_layout_default(&inLayout, frame.ch_layout.nb_channels);
-  } else if (av_channel_layout_copy(&inLayout, &frame.ch_layout) < 0) {
-    return false;
-  }
-  SwrContext* raw = nullptr;
-  const int made = swr_alloc_set_opts2(&raw, &outLayout, AV_SAMPLE_FMT_S16, output_.frequency, &inLayout,
-                                       static_cast<AVSampleFormat>(frame.format), frame.sample_rate, 0, nullptr);
-  av_channel_layout_uninit(&inLayout);
-  av_channel_layout_uninit(&outLayout);
-  resampler_.reset(raw);
-  if (made < 0 || swr_init(resampler_.get()) < 0) {
-    resampler_.reset();
-    return false;
-  }
+  resampler_ = makeResampler(frame, output_);
+  if (!resampler_) return false;
   resamplerRate_ = frame.sample_rate;
   resamplerFormat_ = frame.format;
   return true;
