@@ -213,7 +213,7 @@ void ScriptDriver::execute(const headless::ScriptCommand& c) {
     case K::ClickAt: {
       auto t = reach(c.target);
       if (!t || t->control) return notAvailable(c.target.text);
-      auto p = ui_.pointOfWindow(*t->window, c.x * ui::kTwipsPerPixel, c.y * ui::kTwipsPerPixel);
+      auto p = ui_.pointOfWindow(*t->window, ui::twipsOfPixels(c.x), ui::twipsOfPixels(c.y));
       if (!p) return notAvailable(c.target.text);
       pushButton(*p, c.button, true, 1);
       pushButton(*p, c.button, false, 1);

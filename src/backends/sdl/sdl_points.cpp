@@ -2,6 +2,7 @@
 // of mouse events, and the points synthetic input is pushed at.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "backends/sdl/look.h"
 #include "backends/sdl/sdl_ui.h"
@@ -33,11 +34,12 @@ std::optional<ScreenPoint> SdlUi::pointOfControl(const ui::Control& control) {
     for (int j = 1; j < 8; ++j) tries.emplace_back(i / 8.0, j / 8.0);
   }
   for (const auto& [fx, fy] : tries) {
-    const ui::Twips x = ox + static_cast<ui::Twips>(control.width() * fx);
-    const ui::Twips y = oy + static_cast<ui::Twips>(control.height() * fy);
+    // in 64 bits: a control may lie at the far end of the twips' range
+    const std::int64_t x = std::int64_t{ox} + static_cast<std::int64_t>(control.width() * fx);
+    const std::int64_t y = std::int64_t{oy} + static_cast<std::int64_t>(control.height() * fy);
     if (x < 0 || y < 0 || x >= window.innerWidth() || y >= window.innerHeight()) continue;
     // the point must survive the trip through window points
-    auto point = pointOfWindow(window, x, y);
+    auto point = pointOfWindow(window, static_cast<ui::Twips>(x), static_cast<ui::Twips>(y));
     if (!point) return std::nullopt;
     const Hit hit = hitAt(point->windowId, point->x, point->y);
     if (hit.window != &window || hit.box != nullptr) continue;
