@@ -16,44 +16,9 @@
 #include "platform/ui_types.h"
 #include "startup/program.h"
 #include "support/fake_platform.h"
+#include "support/listing_file_system.h"
 
 namespace quorlen::fuzzing {
-
-// The memory file system, with folders that can be listed (the frame's
-// texts are found by listing its folder).
-class ListingFileSystem final : public platform::FileSystem {
- public:
-  explicit ListingFileSystem(fakes::MemoryFileSystem& files) : files_(files) {}
-
-  std::string programFolder() const override { return files_.programFolder(); }
-  Result<std::string> readFile(const std::string& path) override { return files_.readFile(path); }
-  Result<void> writeFile(const std::string& path, std::string_view bytes) override {
-    return files_.writeFile(path, bytes);
-  }
-  Result<void> replaceFile(const std::string& from, const std::string& to) override {
-    return files_.replaceFile(from, to);
-  }
-  Result<void> removeFile(const std::string& path) override { return files_.removeFile(path); }
-  bool fileExists(const std::string& path) override { return files_.fileExists(path); }
-  std::string resolve(const std::string& path) override { return path; }
-  std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) override {
-    const std::string ending = lower(std::string(pattern.substr(1)));  // "*.EXT"
-    std::vector<std::string> names;
-    for (const auto& [path, bytes] : files_.files) {
-      if (!path.starts_with(folder + "/")) continue;
-      const std::string name = path.substr(folder.size() + 1);
-      if (name.find('/') == std::string::npos && lower(name).ends_with(ending)) names.push_back(name);
-    }
-    return names;
-  }
-
- private:
-  static std::string lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-  }
-  fakes::MemoryFileSystem& files_;
-};
 
 // Media whose every device has stopped at once: the wait for a video ends.
 class StoppedMedia final : public platform::MediaControl {
@@ -98,7 +63,7 @@ class FuzzGame {
   }
 
   fakes::FakePlatform machine;
-  ListingFileSystem files{machine.files};
+  fakes::ListingFileSystem files{machine.files};
   StoppedMedia media;
   platform::Platform platform{machine.ui, media, machine.display, machine.settings, machine.shell, files,
                               machine.clock};

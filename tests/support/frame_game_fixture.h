@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "engine/game_window.h"
+#include "support/listing_file_system.h"
 #include "platform/input_events.h"
 #include "startup/program.h"
 #include "support/fake_platform.h"
@@ -48,51 +49,6 @@ class HookedUi final : public ui::UserInterface {
 
  private:
   fakes::RecordingUi& inner_;
-};
-
-// The fake file system, with folders that can be listed: a folder's files
-// are the paths under it, one level deep.
-class ListingFileSystem final : public platform::FileSystem {
- public:
-  explicit ListingFileSystem(fakes::MemoryFileSystem& files) : files_(files) {}
-
-  std::string programFolder() const override { return files_.programFolder(); }
-  Result<std::string> readFile(const std::string& path) override { return files_.readFile(path); }
-  Result<void> writeFile(const std::string& path, std::string_view bytes) override {
-    return files_.writeFile(path, bytes);
-  }
-  Result<void> replaceFile(const std::string& from, const std::string& to) override {
-    return files_.replaceFile(from, to);
-  }
-  Result<void> removeFile(const std::string& path) override { return files_.removeFile(path); }
-  bool fileExists(const std::string& path) override { return files_.fileExists(path); }
-  std::string resolve(const std::string& path) override { return path; }
-
-  // Only the patterns "*.EXT" are needed here.
-  std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) override {
-    ++listings;
-    lastFolder = folder;
-    const std::string ending = lower(std::string(pattern.substr(1)));
-    std::vector<std::string> names;
-    for (const auto& [path, bytes] : files_.files) {
-      if (!path.starts_with(folder + "/")) continue;
-      const std::string name = path.substr(folder.size() + 1);
-      if (name.find('/') != std::string::npos || !lower(name).ends_with(ending)) continue;
-      names.push_back(name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  int listings = 0;
-  std::string lastFolder;
-
- private:
-  static std::string lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-  }
-  fakes::MemoryFileSystem& files_;
 };
 
 class FrameGameTest : public ::testing::Test {
@@ -151,7 +107,7 @@ class FrameGameTest : public ::testing::Test {
 
   fakes::FakePlatform machine;
   HookedUi ui{machine.ui};
-  ListingFileSystem files{machine.files};
+  fakes::ListingFileSystem files{machine.files};
   platform::Platform platform{ui, machine.media, machine.display, machine.settings, machine.shell, files,
                               machine.clock};
   Program program{platform};
