@@ -192,6 +192,8 @@ void Canvas::pixels(std::uint64_t key, int width, int height, const std::uint8_t
     v.texture.reset(SDL_CreateTexture(&renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STREAMING, width, height));
     if (!v.texture) return;
     SDL_SetTextureScaleMode(v.texture.get(), scaleMode(filter_));
+    // a video is opaque: it covers what lies below it
+    SDL_SetTextureBlendMode(v.texture.get(), SDL_BLENDMODE_NONE);
     v.width = width;
     v.height = height;
     v.serial = serial + 1;
@@ -214,6 +216,12 @@ void Canvas::pushClip(const Rect& r) {
   }
   clips_.push_back(clip);
   applyClip();
+}
+
+Rect Canvas::clipRect() const {
+  if (clips_.empty()) return Rect{-1e9, -1e9, 2e9, 2e9};
+  const SDL_Rect& c = clips_.back();
+  return Rect{(c.x - originX_) / scale_, (c.y - originY_) / scale_, c.w / scale_, c.h / scale_};
 }
 
 void Canvas::popClip() {

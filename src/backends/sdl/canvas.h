@@ -65,6 +65,9 @@ class Canvas {
   // rectangle is cut off.
   void pushClip(const Rect& r);
   void popClip();
+  // The innermost clipping rectangle in logical pixels (all of the plane
+  // when there is none).
+  [[nodiscard]] Rect clipRect() const;
 
   [[nodiscard]] TextRenderer& textRenderer() { return text_; }
 

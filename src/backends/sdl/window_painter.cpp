@@ -1,6 +1,7 @@
 #include "backends/sdl/window_painter.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "backends/sdl/look.h"
 
@@ -9,6 +10,14 @@ namespace quorlen::sdl {
 namespace {
 Rect controlRect(const ui::Control& c, double originX, double originY) {
   return Rect{originX + px(c.left()), originY + px(c.top()), px(c.width()), px(c.height())};
+}
+
+Rect intersection(const Rect& a, const Rect& b) {
+  const double left = std::max(a.x, b.x);
+  const double top = std::max(a.y, b.y);
+  const double right = std::min(a.x + a.w, b.x + b.w);
+  const double bottom = std::min(a.y + a.h, b.y + b.h);
+  return Rect{left, top, std::max(0.0, right - left), std::max(0.0, bottom - top)};
 }
 }  // namespace
 
@@ -46,19 +55,67 @@ void WindowPainter::paintInside(const ui::Window& window, double x, double y) {
   focus_ = window.focus();
   const Rect inside{x, y, px(window.innerWidth()), px(window.innerHeight())};
   canvas_.pushClip(inside);
-  canvas_.fill(inside, window.backColor());
-  for (const ui::DrawnPicture& d : window.drawing()) canvas_.pictureAt(d.picture.path, x + px(d.x), y + px(d.y));
-  paintChildren(window.children(), x, y);
+  visible_ = canvas_.clipRect();
+  const ui::Control* hiding = hidingChild(window.children(), x, y);
+  if (hiding == nullptr) {
+    canvas_.fill(inside, window.backColor());
+    for (const ui::DrawnPicture& d : window.drawing()) canvas_.pictureAt(d.picture.path, x + px(d.x), y + px(d.y));
+  }
+  paintChildren(window.children(), x, y, hiding);
   canvas_.popClip();
 }
 
-void WindowPainter::paintChildren(const ui::ControlStack& children, double originX, double originY) {
-  for (const ui::Control* c : children) paintControl(*c, originX, originY);
+bool WindowPainter::videoHides(const ui::Control& c, const Rect& r, const Rect& area) const {
+  if (!c.visible()) return false;
+  const auto it = videos_.find(c.handle());
+  if (it == videos_.end()) return false;
+  for (const VideoPicture* v : it->second) {
+    // the video shows inside its control only, from the control's corner
+    const double right = std::min(r.x + r.w, r.x + v->width);
+    const double bottom = std::min(r.y + r.h, r.y + v->height);
+    if (r.x <= area.x && r.y <= area.y && right >= area.x + area.w && bottom >= area.y + area.h) return true;
+  }
+  return false;
+}
+
+const ui::Control* WindowPainter::hidingChild(const ui::ControlStack& children, double originX,
+                                              double originY) const {
+  if (videos_.empty()) return nullptr;
+  const ui::Control* hiding = nullptr;
+  for (const ui::Control* c : children) {
+    if (videoHides(*c, controlRect(*c, originX, originY), visible_)) hiding = c;
+  }
+  return hiding;
+}
+
+void WindowPainter::paintChildren(const ui::ControlStack& children, double originX, double originY,
+                                  const ui::Control* hiding) {
+  // what lies below a video that fills the whole area is not drawn at all
+  bool hidden = hiding != nullptr;
+  for (const ui::Control* c : children) {
+    if (c == hiding) {
+      hidden = false;
+      paintVideos(*c, controlRect(*c, originX, originY));
+    } else if (!hidden) {
+      paintControl(*c, originX, originY);
+    }
+  }
+}
+
+void WindowPainter::paintChildrenInside(const ui::Control& c, const Rect& r, const Rect& shown) {
+  const Rect outer = std::exchange(visible_, shown);
+  paintChildren(c.children(), r.x, r.y, hidingChild(c.children(), r.x, r.y));
+  visible_ = outer;
 }
 
 void WindowPainter::paintControl(const ui::Control& c, double originX, double originY) {
   if (!c.visible()) return;
   const Rect r = controlRect(c, originX, originY);
+  const Rect shown = intersection(r, visible_);
+  if (videoHides(c, r, shown)) {
+    paintVideos(c, r);
+    return;
+  }
   switch (c.kind()) {
     case ui::ControlKind::Image:
       if (c.picture()) {
@@ -72,15 +129,21 @@ void WindowPainter::paintControl(const ui::Control& c, double originX, double or
       }
       break;
     case ui::ControlKind::Label: paintLabel(c, r); break;
-    case ui::ControlKind::PictureBox:
+    case ui::ControlKind::PictureBox: {
       canvas_.pushClip(r);
-      canvas_.fill(r, c.backColor());
-      if (c.picture()) canvas_.pictureAt(c.picture()->path, r.x, r.y);
-      for (const ui::DrawnPicture& d : c.drawing()) canvas_.pictureAt(d.picture.path, r.x + px(d.x), r.y + px(d.y));
-      paintChildren(c.children(), r.x, r.y);
+      const Rect outer = std::exchange(visible_, shown);
+      const ui::Control* hiding = hidingChild(c.children(), r.x, r.y);
+      if (hiding == nullptr) {
+        canvas_.fill(r, c.backColor());
+        if (c.picture()) canvas_.pictureAt(c.picture()->path, r.x, r.y);
+        for (const ui::DrawnPicture& d : c.drawing()) canvas_.pictureAt(d.picture.path, r.x + px(d.x), r.y + px(d.y));
+      }
+      paintChildren(c.children(), r.x, r.y, hiding);
+      visible_ = outer;
       paintVideos(c, r);
       canvas_.popClip();
       return;
+    }
     case ui::ControlKind::CheckBox: paintCheckBox(c, r); break;
     case ui::ControlKind::TextBox: paintTextBox(c, r); break;
     case ui::ControlKind::ListBox: paintListBox(c, r); break;
@@ -91,7 +154,7 @@ void WindowPainter::paintControl(const ui::Control& c, double originX, double or
   }
   if (!c.children().empty()) {
     canvas_.pushClip(r);
-    paintChildren(c.children(), r.x, r.y);
+    paintChildrenInside(c, r, shown);
     canvas_.popClip();
   }
   paintVideos(c, r);

@@ -30,7 +30,16 @@ class WindowPainter {
 
  private:
   void paintControl(const ui::Control& c, double originX, double originY);
-  void paintChildren(const ui::ControlStack& children, double originX, double originY);
+  // Children back to front; with `hiding` set, only that child's videos
+  // and the children above it.
+  void paintChildren(const ui::ControlStack& children, double originX, double originY, const ui::Control* hiding);
+  // Whether a video of `c` (drawn in `r`) covers all of `area`.
+  [[nodiscard]] bool videoHides(const ui::Control& c, const Rect& r, const Rect& area) const;
+  // The topmost child whose video covers all that shows of its parent.
+  [[nodiscard]] const ui::Control* hidingChild(const ui::ControlStack& children, double originX,
+                                               double originY) const;
+  // The children of `c` (drawn in `r`, of which `shown` shows).
+  void paintChildrenInside(const ui::Control& c, const Rect& r, const Rect& shown);
   void paintLabel(const ui::Control& c, const Rect& r);
   void paintCheckBox(const ui::Control& c, const Rect& r);
   void paintTextBox(const ui::Control& c, const Rect& r);
@@ -42,6 +51,7 @@ class WindowPainter {
   const ViewState& view_;
   std::map<std::uint64_t, std::vector<const VideoPicture*>> videos_;
   const ui::Control* focus_ = nullptr;
+  Rect visible_;  // what shows of the control being drawn, clipped by its parents
 };
 
 // A raised or sunken 3-D edge around a rectangle.

@@ -4,6 +4,7 @@
 #include "backends/sdl/font_resolver.h"
 #include "backends/sdl/text_renderer.h"
 #include "backends/shared/files/disk_file_system.h"
+#include "memory_canvas.h"
 #include "sdl_test_session.h"
 
 namespace quorlen::sdl {
@@ -56,42 +57,7 @@ TEST_F(Fonts, WrapBreaksAtBlanks) {
   EXPECT_EQ(paragraphs, (std::vector<std::string>{"a", "", "b"})) << "empty lines between paragraphs stay";
 }
 
-// A canvas drawing on pixels in memory with SDL's software renderer.
-class MemoryCanvas {
- public:
-  MemoryCanvas(int width, int height)
-      : pixels_(makeRgbaSurface(width, height)),
-        renderer_(SDL_CreateSoftwareRenderer(pixels_.get())),
-        pictures_(files_, text_),
-        canvas_(*renderer_, pictures_, text_, Filter::Linear) {}
-  Canvas& canvas() { return canvas_; }
-  TextRenderer& text() { return text_; }
-  // The columns from the first to the last one with any dark pixel.
-  std::pair<int, int> inkColumns() {
-    SDL_RenderFlush(renderer_.get());
-    int first = -1;
-    int last = -1;
-    const auto* p = static_cast<const Uint8*>(pixels_->pixels);
-    for (int x = 0; x < pixels_->w; ++x) {
-      for (int y = 0; y < pixels_->h; ++y) {
-        if (p[y * pixels_->pitch + x * 4] < 128) {
-          if (first < 0) first = x;
-          last = x;
-          break;
-        }
-      }
-    }
-    return {first, last};
-  }
-
- private:
-  backends::DiskFileSystem files_{"."};
-  TextRenderer text_;
-  SurfacePtr pixels_;
-  RendererPtr renderer_;
-  PictureStore pictures_;
-  Canvas canvas_;
-};
+using testing::MemoryCanvas;
 
 TEST_F(Fonts, CaptionsShowWholeAtEveryScale) {
   const ui::Font font{"Arial", 14.25, true};
