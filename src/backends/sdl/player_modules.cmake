@@ -1,0 +1,28 @@
+# The desktop player's own shared modules: the heavy media and metafile
+# libraries, loaded when a game first needs them. In the build tree each
+# sits next to quorlen-player (src/app), and next to every test or
+# benchmark program that loads it; installed, in the library folder
+# (lib/quorlen), which the player finds from its own place.
+include_guard(GLOBAL)
+
+function(quorlen_player_module target file)
+  set_target_properties(${target} PROPERTIES
+    PREFIX "" OUTPUT_NAME ${file}
+    LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/src/app
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  # Every library it needs is linked; only its entry points are shown.
+  target_link_options(${target} PRIVATE LINKER:--no-undefined LINKER:--exclude-libs,ALL)
+  install(TARGETS ${target} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/quorlen)
+  set_property(GLOBAL APPEND PROPERTY QUORLEN_PLAYER_MODULES ${target})
+endfunction()
+
+# Puts every module next to `program` (a link) once both are built.
+function(quorlen_place_modules program)
+  get_property(modules GLOBAL PROPERTY QUORLEN_PLAYER_MODULES)
+  foreach(module ${modules})
+    add_dependencies(${program} ${module})
+    add_custom_command(TARGET ${program} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E create_symlink $<TARGET_FILE:${module}>
+              $<TARGET_FILE_DIR:${program}>/$<TARGET_FILE_NAME:${module}>)
+  endforeach()
+endfunction()
