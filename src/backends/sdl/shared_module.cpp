@@ -28,21 +28,21 @@ std::vector<std::filesystem::path> moduleFoldersOf(const std::filesystem::path& 
 
 Result<SharedModule> SharedModule::open(const std::vector<std::filesystem::path>& folders,
                                         const std::string& fileName) {
-  std::string reason = "no folder to look in";
+  std::string missing;  // the folders that do not hold it
   for (const std::filesystem::path& folder : folders) {
     const std::filesystem::path path = folder / fileName;
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
-      reason = path.string() + ": not there";
+      missing += (missing.empty() ? "" : ", ") + folder.string();
       continue;
     }
     // Kept in memory once loaded: the libraries it brings start threads
     // and register handlers that must not outlive their code.
     if (void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE)) return SharedModule(handle);
     const char* why = dlerror();
-    reason = why != nullptr ? why : path.string() + ": cannot be loaded";
+    return Error{ErrorKind::Unreadable, why != nullptr ? std::string(why) : path.string() + ": cannot be loaded"};
   }
-  return Error{ErrorKind::NotFound, fileName + " (" + reason + ")"};
+  return Error{ErrorKind::NotFound, fileName + " is not in " + (missing.empty() ? "any folder" : missing)};
 }
 
 SharedModule::~SharedModule() {

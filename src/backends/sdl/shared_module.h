@@ -22,8 +22,9 @@ namespace quorlen::sdl {
 
 class SharedModule {
  public:
-  // The first of `folders` that holds `fileName` and loads, with every
-  // symbol resolved; otherwise the loader's reason for the last one tried.
+  // `fileName` from the first of `folders` that holds it, loaded with every
+  // symbol resolved; NotFound when none holds it, Unreadable with the
+  // loader's reason when it cannot be loaded.
   [[nodiscard]] static Result<SharedModule> open(const std::vector<std::filesystem::path>& folders,
                                                  const std::string& fileName);
   ~SharedModule();
