@@ -19,6 +19,7 @@
 #include <string>
 #include <type_traits>
 
+#include "backends/sdl/module_entry.h"
 #include "backends/shared/pictures/picture_headers.h"
 
 namespace quorlen::sdl {
@@ -159,12 +160,10 @@ SurfacePtr drawEmf(std::string_view bytes, int width, int height) {
 
 }  // namespace quorlen::sdl
 
-extern "C" __attribute__((visibility("default"))) SDL_Surface* quorlen_draw_wmf(const char* bytes, std::size_t size,
-                                                                                 int width, int height) {
+QUORLEN_MODULE_ENTRY SDL_Surface* quorlen_draw_wmf(const char* bytes, std::size_t size, int width, int height) {
   return quorlen::sdl::drawWmf(std::string_view(bytes, size), width, height).release();
 }
-extern "C" __attribute__((visibility("default"))) SDL_Surface* quorlen_draw_emf(const char* bytes, std::size_t size,
-                                                                                 int width, int height) {
+QUORLEN_MODULE_ENTRY SDL_Surface* quorlen_draw_emf(const char* bytes, std::size_t size, int width, int height) {
   return quorlen::sdl::drawEmf(std::string_view(bytes, size), width, height).release();
 }
 static_assert(std::is_same_v<decltype(&quorlen_draw_wmf), quorlen::sdl::DrawMetafile>, "the player's type");

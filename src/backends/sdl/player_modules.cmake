@@ -7,11 +7,18 @@ include_guard(GLOBAL)
 
 function(quorlen_player_module target file)
   set_target_properties(${target} PROPERTIES
-    PREFIX "" OUTPUT_NAME ${file}
+    PREFIX "" OUTPUT_NAME ${file} SUFFIX .so
     LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/src/app
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-  # Every library it needs is linked; only its entry points are shown.
-  target_link_options(${target} PRIVATE LINKER:--no-undefined LINKER:--exclude-libs,ALL)
+  # Only its entry points are shown; every library it needs is linked (not
+  # checked in sanitized builds, whose run time clang links only into the
+  # programs).
+  if(NOT APPLE AND NOT WIN32)
+    target_link_options(${target} PRIVATE LINKER:--exclude-libs,ALL)
+    if(NOT QUORLEN_SANITIZE AND NOT QUORLEN_FUZZ)
+      target_link_options(${target} PRIVATE LINKER:--no-undefined)
+    endif()
+  endif()
   install(TARGETS ${target} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/quorlen)
   set_property(GLOBAL APPEND PROPERTY QUORLEN_PLAYER_MODULES ${target})
 endfunction()

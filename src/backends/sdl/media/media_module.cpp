@@ -5,11 +5,10 @@
 
 #include "backends/sdl/desktop_media.h"
 #include "backends/sdl/media/sdl_media_devices.h"
+#include "backends/sdl/module_entry.h"
 
-extern "C" __attribute__((visibility("default"))) quorlen::sdl::DesktopMediaDevices* quorlen_make_media_devices(
-    quorlen::platform::FileSystem& files);
-
-extern "C" quorlen::sdl::DesktopMediaDevices* quorlen_make_media_devices(quorlen::platform::FileSystem& files) {
+QUORLEN_MODULE_ENTRY quorlen::sdl::DesktopMediaDevices* quorlen_make_media_devices(
+    quorlen::platform::FileSystem& files) {
   try {
     return new quorlen::sdl::SdlMediaDeviceFactory(files);
   } catch (const std::exception&) {
