@@ -23,13 +23,18 @@ function(quorlen_player_module target file)
   set_property(GLOBAL APPEND PROPERTY QUORLEN_PLAYER_MODULES ${target})
 endfunction()
 
-# Puts every module next to `program` (a link) once both are built.
+# Puts every module next to `program` (a link; a copy on Windows) once both
+# are built.
 function(quorlen_place_modules program)
   get_property(modules GLOBAL PROPERTY QUORLEN_PLAYER_MODULES)
+  set(place create_symlink)
+  if(WIN32)
+    set(place copy_if_different)
+  endif()
   foreach(module ${modules})
     add_dependencies(${program} ${module})
     add_custom_command(TARGET ${program} POST_BUILD
-      COMMAND ${CMAKE_COMMAND} -E create_symlink $<TARGET_FILE:${module}>
+      COMMAND ${CMAKE_COMMAND} -E ${place} $<TARGET_FILE:${module}>
               $<TARGET_FILE_DIR:${program}>/$<TARGET_FILE_NAME:${module}>)
   endforeach()
 endfunction()
