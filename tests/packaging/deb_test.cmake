@@ -1,6 +1,7 @@
 # Builds the .deb from the finished build with CPack, checks its file list
 # and dependencies, unpacks it into a fresh root and starts the player from
-# there. Variables: BUILD, TMP, VERSION, MAN (ON when man pages are built).
+# there. Variables: BUILD, TMP, VERSION, MAN (ON when man pages are built),
+# LIBDIR (the library folder under the prefix).
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${TMP}")
 file(MAKE_DIRECTORY "${TMP}")
@@ -26,7 +27,7 @@ execute_process(COMMAND dpkg-deb --field "${debs}" Package Version Depends Recom
                 OUTPUT_VARIABLE fields COMMAND_ERROR_IS_FATAL ANY)
 expect_in("${fields}" "the package's fields" "Package: quorlen-player" "Version: ${VERSION}"
           libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0
-          libavcodec libavformat libavutil libswscale libswresample libfontconfig1
+          libavcodec libavformat libavutil libswscale libswresample libfontconfig1 libwmf librsvg2 libemf2svg
           "timgm6mb-soundfont | sf2-soundfont-gm" "Recommends: fonts-liberation")
 
 execute_process(COMMAND dpkg-deb --contents "${debs}" OUTPUT_VARIABLE contents COMMAND_ERROR_IS_FATAL ANY)
@@ -39,20 +40,26 @@ if(MAN)
   list(APPEND files ./usr/share/man/man1/quorlen-player.1 ./usr/share/man/man1/quorlen-run.1)
 endif()
 expect_in("${contents}" "the package's file list" ${files})
-string(FIND "${contents}" "./usr/lib" at)
-if(NOT at EQUAL -1)
-  message(FATAL_ERROR "the package holds libraries of the build:\n${contents}")
+# Of libraries, only the player's own modules, which it loads from its
+# library folder.
+string(REGEX MATCHALL "\\./usr/lib/[^ \n]*\\.so[^ \n]*" libraries "${contents}")
+list(SORT libraries)
+set(modules ./usr/${LIBDIR}/quorlen/quorlen-media.so ./usr/${LIBDIR}/quorlen/quorlen-metafiles.so)
+if(NOT "${libraries}" STREQUAL "${modules}")
+  message(FATAL_ERROR "the package's libraries are not the player's modules (${modules}):\n${contents}")
 endif()
 
 # A fresh root: every library the installed player needs is found, and it
 # starts from its installed place.
 set(root "${TMP}/root")
 execute_process(COMMAND dpkg-deb --extract "${debs}" "${root}" COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND ldd "${root}/usr/bin/quorlen-player" OUTPUT_VARIABLE libs COMMAND_ERROR_IS_FATAL ANY)
-string(FIND "${libs}" "not found" at)
-if(NOT at EQUAL -1)
-  message(FATAL_ERROR "the installed player misses libraries:\n${libs}")
-endif()
+foreach(program usr/bin/quorlen-player usr/${LIBDIR}/quorlen/quorlen-media.so usr/${LIBDIR}/quorlen/quorlen-metafiles.so)
+  execute_process(COMMAND ldd "${root}/${program}" OUTPUT_VARIABLE libs COMMAND_ERROR_IS_FATAL ANY)
+  string(FIND "${libs}" "not found" at)
+  if(NOT at EQUAL -1)
+    message(FATAL_ERROR "the installed ${program} misses libraries:\n${libs}")
+  endif()
+endforeach()
 execute_process(COMMAND "${root}/usr/bin/quorlen-player" --version OUTPUT_VARIABLE version RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR NOT version STREQUAL "quorlen-player ${VERSION}\n")
   message(FATAL_ERROR "the installed player's --version: status ${status}, \"${version}\"")

@@ -3,7 +3,7 @@
 # started without a game, which must find the installed demo (and, copied
 # into another game's folder, that game). Variables: BUILD, SOURCE, TMP,
 # PLAYER and CHECK (ON when quorlen-player and quorlen-check are built), MAN
-# (ON when the man pages are).
+# (ON when the man pages are), LIBDIR (the library folder under the prefix).
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${TMP}")
 set(prefix "${TMP}/prefix")
@@ -20,7 +20,8 @@ endif()
 if(PLAYER)
   list(APPEND expected bin/quorlen-player share/applications/org.quorlen.Player.desktop
        share/metainfo/org.quorlen.Player.metainfo.xml share/icons/hicolor/scalable/apps/org.quorlen.Player.svg
-       share/icons/hicolor/48x48/apps/org.quorlen.Player.png share/icons/hicolor/256x256/apps/org.quorlen.Player.png)
+       share/icons/hicolor/48x48/apps/org.quorlen.Player.png share/icons/hicolor/256x256/apps/org.quorlen.Player.png
+       ${LIBDIR}/quorlen/quorlen-media.so ${LIBDIR}/quorlen/quorlen-metafiles.so)
   if(MAN)
     list(APPEND expected share/man/man1/quorlen-player.1)
   endif()

@@ -1,8 +1,9 @@
 #include "app/player/machines.h"
 
+#include <utility>
+
 #if QUORLEN_HAVE_SDL_MEDIA
-#include "backends/sdl/media/audio_output.h"
-#include "backends/sdl/media/sdl_media_devices.h"
+#include "backends/sdl/lazy_media_devices.h"
 #endif
 
 namespace quorlen::player {
@@ -18,8 +19,9 @@ sdl::UiOptions uiOptions(const PlayerOptions& options) {
 DesktopMedia makeDesktopMedia(platform::FileSystem& files) {
   DesktopMedia media;
 #if QUORLEN_HAVE_SDL_MEDIA
-  auto devices = std::make_unique<sdl::SdlMediaDeviceFactory>(files);
+  auto devices = std::make_unique<sdl::LazyMediaDevices>(files, sdl::moduleFolders());
   media.pump = devices.get();
+  media.devices = devices.get();
   media.factory = std::move(devices);
 #else
   media.factory = std::make_unique<backends::HeadlessMediaDeviceFactory>(files);
@@ -27,17 +29,9 @@ DesktopMedia makeDesktopMedia(platform::FileSystem& files) {
   return media;
 }
 
-namespace {
-void applyLoudness(const sdl::DesktopPreferences& p) {
-#if QUORLEN_HAVE_SDL_MEDIA
-  sdl::setOutputGain(p.musicGain(), p.soundGain());
-#else
-  (void)p;
-#endif
-}
-}  // namespace
-
-sdl::UiOptions desktopOptions(const PlayerOptions& options, platform::SettingsStore& settings) {
+sdl::UiOptions desktopOptions(const PlayerOptions& options, platform::SettingsStore& settings,
+                              std::function<void(const sdl::DesktopPreferences&)> applyLoudness) {
+  if (!applyLoudness) applyLoudness = [](const sdl::DesktopPreferences&) {};
   sdl::UiOptions ui = uiOptions(options);
   sdl::DesktopPreferences& p = ui.preferences;
   const sdl::DesktopPreferences remembered = sdl::readPreferences(settings);
@@ -49,7 +43,8 @@ sdl::UiOptions desktopOptions(const PlayerOptions& options, platform::SettingsSt
   ui.fullscreen = p.fullscreen;
   if (p != remembered) writePreferences(settings, p);
   applyLoudness(p);
-  ui.preferencesChanged = [&settings, last = p](const sdl::DesktopPreferences& changed) mutable {
+  ui.preferencesChanged = [&settings, last = p, applyLoudness = std::move(applyLoudness)](
+                              const sdl::DesktopPreferences& changed) mutable {
     if (changed == last) return;
     writePreferences(settings, changed);
     applyLoudness(changed);
@@ -62,12 +57,20 @@ DesktopMachine::DesktopMachine(const std::string& gameFolder, const PlayerOption
     : files_(gameFolder),
       settings_(sdl::settingsFilePath().empty() ? std::nullopt : std::optional<std::string>(sdl::settingsFilePath())),
       display_(sdl::desktopSize, [this] { return ui_.pixelRatio(); }),
-      ui_(files_, display_, clock_, desktopOptions(options, settings_)),
+      ui_(files_, display_, clock_,
+          desktopOptions(options, settings_,
+                         [this](const sdl::DesktopPreferences& p) {
+                           musicGain_ = p.musicGain();
+                           soundGain_ = p.soundGain();
+                           if (loudnessTarget_ != nullptr) loudnessTarget_->setOutputGain(musicGain_, soundGain_);
+                         })),
       media_(makeDesktopMedia(files_)),
       interpreter_(*media_.factory),
       platform_{ui_, interpreter_, display_, settings_, shell_, files_, clock_} {
   display_.setChangeListener([this] { ui_.displayChanged(); });
   ui_.setMediaPump(media_.pump);
+  loudnessTarget_ = media_.devices;
+  if (loudnessTarget_ != nullptr) loudnessTarget_->setOutputGain(musicGain_, soundGain_);
 }
 
 int TranscribedDisplay::changeMode(int width, int height) {

@@ -3,6 +3,7 @@
 // desktop driven by a script, with the runner's virtual clock, silent media
 // devices and a transcript of what the program asks of the machine.
 
+#include <functional>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -17,6 +18,7 @@
 #include "backends/headless/script.h"
 #include "backends/headless/transcript.h"
 #include "backends/headless/virtual_clock.h"
+#include "backends/sdl/desktop_media.h"
 #include "backends/sdl/sdl_display.h"
 #include "backends/sdl/sdl_services.h"
 #include "backends/sdl/sdl_ui.h"
@@ -30,12 +32,16 @@ namespace quorlen::player {
 [[nodiscard]] sdl::UiOptions uiOptions(const PlayerOptions& options);
 // The desktop's options: the remembered loudness and window, overridden by
 // the command line, with every later change written back to `settings`.
-[[nodiscard]] sdl::UiOptions desktopOptions(const PlayerOptions& options, platform::SettingsStore& settings);
+// `applyLoudness` is given the loudness now and at every change.
+[[nodiscard]] sdl::UiOptions desktopOptions(
+    const PlayerOptions& options, platform::SettingsStore& settings,
+    std::function<void(const sdl::DesktopPreferences&)> applyLoudness = {});
 
 // The media devices of the desktop and the pump that draws their videos.
 struct DesktopMedia {
   std::unique_ptr<backends::MediaDeviceFactory> factory;
   sdl::MediaPump* pump = nullptr;
+  sdl::DesktopMediaDevices* devices = nullptr;  // null when built without them
 };
 [[nodiscard]] DesktopMedia makeDesktopMedia(platform::FileSystem& files);
 
@@ -50,6 +56,9 @@ class DesktopMachine {
   sdl::SdlShell shell_;
   sdl::SdlClock clock_;
   sdl::SdlDisplay display_;
+  int musicGain_ = 128;  // the loudness, kept for the media devices
+  int soundGain_ = 128;
+  sdl::DesktopMediaDevices* loudnessTarget_ = nullptr;  // the devices, once made
   sdl::SdlUi ui_;
   DesktopMedia media_;
   backends::MediaCommandInterpreter interpreter_;

@@ -1,10 +1,19 @@
 #pragma once
 // Windows metafiles drawn into pixels at a given size: placeable WMF
-// through libwmf, EMF through libemf2svg and librsvg.
+// through libwmf, EMF through libemf2svg and librsvg. These libraries
+// live in a module of their own (metafile_module.cpp), loaded when the
+// first metafile is drawn; when it cannot be loaded, one line says so on
+// the standard error and no metafile can be drawn.
 
+#include <cstddef>
+#include <filesystem>
+#include <optional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "backends/sdl/sdl_handles.h"
+#include "backends/sdl/shared_module.h"
 
 namespace quorlen::sdl {
 
@@ -12,5 +21,27 @@ namespace quorlen::sdl {
 // side); null when the library cannot draw the file.
 [[nodiscard]] SurfacePtr renderWmf(std::string_view bytes, int width, int height);
 [[nodiscard]] SurfacePtr renderEmf(std::string_view bytes, int width, int height);
+
+// The module's file and its two functions, which answer a surface the
+// caller frees, or null.
+inline constexpr const char* kMetafileModuleFile = "quorlen-metafiles.so";
+using DrawMetafile = SDL_Surface* (*)(const char* bytes, std::size_t size, int width, int height);
+
+class MetafileModule {
+ public:
+  // The module from `folders`; empty, with the line on the standard error,
+  // when it cannot be loaded.
+  [[nodiscard]] static std::optional<MetafileModule> load(const std::vector<std::filesystem::path>& folders);
+
+  [[nodiscard]] SurfacePtr drawWmf(std::string_view bytes, int width, int height) const;
+  [[nodiscard]] SurfacePtr drawEmf(std::string_view bytes, int width, int height) const;
+
+ private:
+  MetafileModule(SharedModule module, DrawMetafile wmf, DrawMetafile emf)
+      : module_(std::move(module)), wmf_(wmf), emf_(emf) {}
+  SharedModule module_;
+  DrawMetafile wmf_;
+  DrawMetafile emf_;
+};
 
 }  // namespace quorlen::sdl

@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <optional>
 #include <set>
 #include <sstream>
 
 #include "backends/headless/headless_ui.h"
+#include "backends/sdl/metafile_renderer.h"
 #include "backends/sdl/picture_store.h"
 #include "backends/sdl/surface.h"
 #include "backends/shared/files/disk_file_system.h"
@@ -156,6 +159,19 @@ TEST_F(PictureFormats, AMetafilesTextIsDrawnWithItsFont) {
   }
   EXPECT_GT(dark, 40) << "the letters are drawn in black";
   EXPECT_GT(light, dark) << "on the white ground";
+}
+
+TEST_F(PictureFormats, MetafilesAreDrawnByTheirModuleOrNotAtAll) {
+  const std::string wmf = fileBytes(testPicture("text.wmf"));
+  const std::optional<MetafileModule> module = MetafileModule::load(moduleFolders());
+  ASSERT_TRUE(module) << "the metafile module beside the test program loads";
+  EXPECT_TRUE(module->drawWmf(wmf, 64, 32)) << "it draws a metafile";
+  EXPECT_FALSE(module->drawWmf(wmf, 0, 32)) << "it refuses an empty size";
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(MetafileModule::load({std::filesystem::path(testPicture("text.wmf")).parent_path() / "nowhere"}))
+      << "a module that is not there is not loaded";
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find(kMetafileModuleFile), std::string::npos) << "one line names what is missing: " << said;
 }
 
 TEST_F(PictureFormats, ALoadedPictureIsReadOnceAndDrawnFromThatRead) {

@@ -70,7 +70,7 @@ SdlMediaTest::SdlMediaTest() {
   setenv("SDL_AUDIODRIVER", "disk", 1);
   setenv("SDL_DISKAUDIOFILE", outputFile.c_str(), 1);
   files = std::make_unique<backends::DiskFileSystem>(folder.string());
-  factory = std::make_unique<sdl::SdlMediaDeviceFactory>(*files);
+  factory = std::make_unique<sdl::LazyMediaDevices>(*files, sdl::moduleFolders());
   media = std::make_unique<backends::MediaCommandInterpreter>(*factory);
 }
 
@@ -92,6 +92,7 @@ void SdlMediaTest::openTheOutput() {
   const std::string probe = addFile("probe.wav", sineWave(22050, 10, 440.0));
   ASSERT_EQ(send("Open \"" + probe + "\" ALIAS probe TYPE Waveaudio wait").code, 0);
   ASSERT_EQ(send("Close probe").code, 0);
+  ASSERT_TRUE(factory->loaded()) << "the media module beside the test program was not loaded";
 }
 
 std::string SdlMediaTest::ask(std::string_view command) {

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "backends/sdl/media/sdl_media_devices.h"
+#include "backends/sdl/lazy_media_devices.h"
 #include "backends/shared/files/disk_file_system.h"
 #include "backends/shared/media/media_command_interpreter.h"
 
@@ -61,7 +61,7 @@ class SdlMediaTest : public ::testing::Test {
   std::filesystem::path folder;
   std::filesystem::path outputFile;
   std::unique_ptr<backends::DiskFileSystem> files;
-  std::unique_ptr<sdl::SdlMediaDeviceFactory> factory;
+  std::unique_ptr<sdl::LazyMediaDevices> factory;  // the module found beside the test program
   std::unique_ptr<backends::MediaCommandInterpreter> media;
 };
 

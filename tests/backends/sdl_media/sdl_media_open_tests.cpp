@@ -1,8 +1,10 @@
 // What opening answers for files that are missing, unreadable or not media
 // at all: the numbers the headless devices answer too.
 
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "backends/headless/media/headless_media_devices.h"
@@ -23,6 +25,53 @@ TEST_F(SdlMediaOpenTest, MissingFilesAreNotFound) {
   EXPECT_EQ(send("Open \"" + missing + ".avi\" ALIAS 23 TYPE AviVideo wait parent 4097 style child").code,
             backends::kMediaErrFileNotFound);
   EXPECT_TRUE(media->openDevices().empty()) << "a failed open left a device";
+}
+
+TEST_F(SdlMediaOpenTest, WithoutItsModuleNothingPlaysAndOneLineSaysWhy) {
+  media.reset();
+  factory = std::make_unique<sdl::LazyMediaDevices>(*files, std::vector<std::filesystem::path>{folder / "nowhere"});
+  media = std::make_unique<backends::MediaCommandInterpreter>(*factory);
+  const std::string wave = addFile("Areas/door.wav", sineWave(22050, 100, 440.0));
+  const std::string video = addFile("Frames/intro.avi", sineWave(22050, 100, 440.0));
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(send("Open \"" + wave + "\" ALIAS wav7 TYPE Waveaudio wait").code, backends::kMediaErrInvalidFile)
+      << "a sound the player cannot play is refused as one it cannot read";
+  EXPECT_EQ(send("Open \"" + video + "\" ALIAS 23 TYPE AviVideo wait parent 4097 style child").code,
+            backends::kMediaErrInvalidFile)
+      << "a video likewise";
+  EXPECT_EQ(send("Open \"" + folder.string() + "/none.mid\" ALIAS mid7 TYPE Sequencer wait").code,
+            backends::kMediaErrFileNotFound)
+      << "a missing file is still missing";
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line, once: " << said;
+  EXPECT_NE(said.find(sdl::kMediaModuleFile), std::string::npos) << "the line names the module: " << said;
+  EXPECT_FALSE(factory->loaded());
+  EXPECT_TRUE(media->openDevices().empty()) << "a failed open left a device";
+  factory->update();
+  EXPECT_TRUE(factory->visibleVideos().empty()) << "the pump shows videos it has not got";
+  EXPECT_FALSE(factory->nextWakeMilliseconds().has_value()) << "the pump wakes the loop for nothing";
+}
+
+TEST_F(SdlMediaOpenTest, ThePlayersLoudnessReachesTheMixerThroughTheModule) {
+  factory->setOutputGain(64, 0);
+  openTheOutput();
+  EXPECT_EQ(Mix_VolumeMusic(-1), 11) << "loudness set before the module loaded is kept: half of 21 of 128";
+  EXPECT_EQ(Mix_MasterVolume(-1), 0) << "muted sound";
+  factory->setOutputGain(128, 128);
+  EXPECT_EQ(Mix_VolumeMusic(-1), 21) << "music at the loudest level that does not clip";
+  EXPECT_EQ(Mix_MasterVolume(-1), 128) << "sound at full";
+}
+
+TEST_F(SdlMediaOpenTest, ModulesAreNeverTakenFromAGameFolder) {
+  const std::vector<std::filesystem::path> built = sdl::moduleFoldersOf(folder / "bin");
+  ASSERT_EQ(built.size(), 2U) << "a program outside a game looks in its library folder and its own";
+  EXPECT_EQ(built[1], folder / "bin") << "the build tree's modules sit beside the program";
+  EXPECT_EQ(built[0].filename(), "quorlen") << "the installed modules have a folder of their own";
+  EXPECT_NE(*built[0].lexically_relative(folder).begin(), "..")
+      << "the installed modules are found from the program's place, in the installed tree";
+  addFile("bin/CONFIG/general", "");
+  EXPECT_EQ(sdl::moduleFoldersOf(folder / "bin"), std::vector<std::filesystem::path>{built[0]})
+      << "a player copied into a game's folder loaded a module from the game";
 }
 
 TEST_F(SdlMediaOpenTest, AFolderInPlaceOfASoundCannotBeRead) {

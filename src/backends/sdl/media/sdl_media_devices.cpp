@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "backends/sdl/media/audio_loading.h"
+#include "backends/sdl/media/audio_output.h"
 #include "backends/sdl/media/media_session.h"
 #include "backends/sdl/media/playback_device.h"
 #include "backends/sdl/media/video_decoder.h"
@@ -78,5 +79,7 @@ std::optional<int> SdlMediaDeviceFactory::nextWakeMilliseconds() const {
   const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*earliest - MediaClock::now()).count();
   return static_cast<int>(std::clamp<std::int64_t>(wait, 0, std::numeric_limits<int>::max()));
 }
+
+void SdlMediaDeviceFactory::setOutputGain(int music, int sound) { sdl::setOutputGain(music, sound); }
 
 }  // namespace quorlen::sdl

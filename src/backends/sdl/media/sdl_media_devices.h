@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "backends/sdl/desktop_media.h"
 #include "backends/sdl/media/video_frame_view.h"
 #include "backends/shared/media/media_device.h"
 #include "platform/file_system.h"
@@ -32,7 +33,7 @@ namespace quorlen::sdl {
 
 class MediaSession;
 
-class SdlMediaDeviceFactory final : public backends::MediaDeviceFactory, public MediaPump {
+class SdlMediaDeviceFactory final : public DesktopMediaDevices {
  public:
   explicit SdlMediaDeviceFactory(platform::FileSystem& files);
   ~SdlMediaDeviceFactory() override;
@@ -52,6 +53,8 @@ class SdlMediaDeviceFactory final : public backends::MediaDeviceFactory, public 
   // Milliseconds until update() has something to do; empty when nothing
   // plays that needs it.
   [[nodiscard]] std::optional<int> nextWakeMilliseconds() const override;
+  // The player's loudness (setOutputGain of audio_output.h).
+  void setOutputGain(int music, int sound) override;
 
  private:
   [[nodiscard]] backends::MediaResult<std::unique_ptr<backends::MediaDevice>> openAudio(
