@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "backends/sdl/picture_store.h"
+#include "backends/sdl/picture_textures.h"
 #include "backends/sdl/sdl_handles.h"
 #include "backends/sdl/text_renderer.h"
 #include "platform/ui_types.h"
@@ -67,6 +68,8 @@ class Canvas {
   void popClip();
 
   [[nodiscard]] TextRenderer& textRenderer() { return text_; }
+  // The textures of the pictures drawn, kept for the next drawing.
+  [[nodiscard]] const PictureTextures& pictureTextures() const { return pictureTextures_; }
 
  private:
   [[nodiscard]] SDL_FRect toOutput(const Rect& r) const;
@@ -82,7 +85,7 @@ class Canvas {
   int originX_ = 0;
   int originY_ = 0;
   std::vector<SDL_Rect> clips_;
-  std::map<std::string, TexturePtr> pictureTextures_;
+  PictureTextures pictureTextures_;
   std::map<std::string, TexturePtr> scaledTextures_;  // metafiles, by path and output size
   struct TextPiece {
     TexturePtr texture;
