@@ -68,6 +68,8 @@ class Canvas {
   void popClip();
 
   [[nodiscard]] TextRenderer& textRenderer() { return text_; }
+  // A whole drawing of the output is done (see PictureTextures).
+  void finishDrawing() { pictureTextures_.finishDrawing(); }
   // The textures of the pictures drawn, kept for the next drawing.
   [[nodiscard]] const PictureTextures& pictureTextures() const { return pictureTextures_; }
 

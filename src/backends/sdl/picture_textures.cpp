@@ -31,8 +31,8 @@ Uint32 softwareTargetFormat(SDL_Renderer& renderer) {
 }
 }  // namespace
 
-PictureTextures::PictureTextures(SDL_Renderer& renderer, std::size_t keptBytes)
-    : renderer_(renderer), budget_(keptBytes), software_(isSoftware(renderer)) {
+PictureTextures::PictureTextures(SDL_Renderer& renderer, std::size_t keptBytes, std::size_t spareBytes)
+    : renderer_(renderer), budget_(keptBytes), spare_(spareBytes), software_(isSoftware(renderer)) {
   if (!software_) return;
   if (const Uint32 target = softwareTargetFormat(renderer); target != SDL_PIXELFORMAT_UNKNOWN) opaqueFormat_ = target;
 }
@@ -97,6 +97,10 @@ SDL_Texture* PictureTextures::find(const std::string& path, bool& known) {
   known = it != entries_.end();
   if (!known) return nullptr;
   uses_.splice(uses_.begin(), uses_, it->second.use);
+  if (it->second.drawing != drawing_) {
+    it->second.drawing = drawing_;
+    drawnBytes_ += it->second.bytes;
+  }
   return it->second.texture.get();
 }
 
@@ -104,21 +108,33 @@ SDL_Texture* PictureTextures::add(const std::string& path, const SDL_Surface* pi
   TexturePtr texture = picture != nullptr ? make(*picture, scaleMode) : nullptr;
   const std::size_t pixels =
       texture ? static_cast<std::size_t>(picture->w) * static_cast<std::size_t>(picture->h) * 4 : 0;
-  if (auto old = entries_.find(path); old != entries_.end()) {
-    bytes_ -= old->second.bytes;
-    uses_.erase(old->second.use);
-    entries_.erase(old);
-  }
+  if (auto old = entries_.find(path); old != entries_.end()) forget(old);
   uses_.push_front(path);
-  auto it = entries_.emplace(path, Entry{std::move(texture), pixels + path.size() + kEntryBytes, uses_.begin()}).first;
+  auto it = entries_
+                .emplace(path, Entry{std::move(texture), pixels + path.size() + kEntryBytes, uses_.begin(), drawing_})
+                .first;
   bytes_ += it->second.bytes;
-  while (bytes_ > budget_ && uses_.size() > 1) {
-    auto oldest = entries_.find(uses_.back());
-    bytes_ -= oldest->second.bytes;
-    entries_.erase(oldest);
-    uses_.pop_back();
-  }
+  drawnBytes_ += it->second.bytes;
+  while (bytes_ > budget_ && uses_.size() > 1) forget(entries_.find(uses_.back()));
   return it->second.texture.get();
+}
+
+void PictureTextures::forget(std::unordered_map<std::string, Entry>::iterator it) {
+  bytes_ -= it->second.bytes;
+  if (it->second.drawing == drawing_) drawnBytes_ -= it->second.bytes;
+  uses_.erase(it->second.use);
+  entries_.erase(it);
+}
+
+void PictureTextures::finishDrawing() {
+  // the textures the drawing used are the most recently used ones
+  while (!uses_.empty() && bytes_ - drawnBytes_ > spare_) {
+    auto oldest = entries_.find(uses_.back());
+    if (oldest->second.drawing == drawing_) break;
+    forget(oldest);
+  }
+  ++drawing_;
+  drawnBytes_ = 0;
 }
 
 void PictureTextures::setScaleMode(SDL_ScaleMode mode) {

@@ -108,6 +108,16 @@ TEST_F(PictureTexturesTest, APictureForgottenThenShownAgainDrawsTheSame) {
   ASSERT_TRUE(first && again);
   EXPECT_TRUE(same(*first, *again)) << "decoded again from its file, the picture draws the same";
   EXPECT_TRUE(textures.find(jpeg, known) != nullptr && known) << "and is kept again";
+
+  // without spare bytes, only what the last drawing used is kept after it
+  PictureTextures current(*window->renderer(), PictureTextures::kKeptBytes, 0);
+  (void)current.add(jpeg, drawing.take(jpeg).get(), SDL_ScaleModeLinear);
+  current.finishDrawing();
+  EXPECT_EQ(current.size(), 1u) << "a picture the drawing used stays";
+  (void)current.add(gif, drawing.take(gif).get(), SDL_ScaleModeLinear);
+  current.finishDrawing();
+  EXPECT_EQ(current.size(), 1u) << "a picture the last drawing did not use is forgotten";
+  EXPECT_TRUE(current.find(gif, known) != nullptr && known) << "the one it used is kept";
 }
 
 }  // namespace
