@@ -20,7 +20,7 @@ namespace quorlen::sdl {
 class PictureTextures {
  public:
   static constexpr std::size_t kKeptBytes = std::size_t{128} << 20;
-  static constexpr std::size_t kSpareBytes = std::size_t{8} << 20;
+  static constexpr std::size_t kSpareBytes = std::size_t{2} << 20;
 
   explicit PictureTextures(SDL_Renderer& renderer, std::size_t keptBytes = kKeptBytes,
                            std::size_t spareBytes = kSpareBytes);
