@@ -4,6 +4,7 @@
 // drawing scale, measured and rendered line by line.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
