@@ -8,7 +8,6 @@
 namespace quorlen::sdl {
 
 namespace {
-constexpr std::size_t kKeptPictures = 96;
 constexpr std::size_t kKeptTexts = 512;
 constexpr std::size_t kKeptScaledPictures = 16;
 constexpr std::size_t kKeptTextBytes = 64u << 20;  // rendered texts kept for reuse
@@ -23,7 +22,7 @@ SDL_ScaleMode scaleMode(Filter f) { return f == Filter::Linear ? SDL_ScaleModeLi
 }  // namespace
 
 Canvas::Canvas(SDL_Renderer& renderer, PictureStore& pictures, TextRenderer& text, Filter filter)
-    : renderer_(renderer), pictures_(pictures), text_(text), filter_(filter) {
+    : renderer_(renderer), pictures_(pictures), text_(text), filter_(filter), pictureTextures_(renderer) {
   SDL_SetRenderDrawBlendMode(&renderer_, SDL_BLENDMODE_BLEND);
 }
 
@@ -39,7 +38,7 @@ void Canvas::setTransform(double scale, int x, int y) {
 
 void Canvas::setFilter(Filter filter) {
   filter_ = filter;
-  for (auto& [path, texture] : pictureTextures_) SDL_SetTextureScaleMode(texture.get(), scaleMode(filter));
+  pictureTextures_.setScaleMode(scaleMode(filter));
 }
 
 SDL_FRect Canvas::toOutput(const Rect& r) const {
@@ -61,6 +60,8 @@ void Canvas::clear(ui::Color color) {
 void Canvas::fill(const Rect& r, ui::Color color, Uint8 alpha) {
   const SDL_FRect out = toOutput(r);
   setColor(renderer_, color, alpha);
+  // an opaque colour covers what is under it: no blending to do
+  SDL_SetRenderDrawBlendMode(&renderer_, alpha == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
   SDL_RenderFillRectF(&renderer_, &out);
 }
 
@@ -73,18 +74,11 @@ void Canvas::outline(const Rect& r, ui::Color color, double thickness) {
 }
 
 SDL_Texture* Canvas::pictureTexture(const std::string& path) {
-  auto it = pictureTextures_.find(path);
-  if (it != pictureTextures_.end()) return it->second.get();
-  if (pictureTextures_.size() >= kKeptPictures) pictureTextures_.clear();
-  SDL_Surface* surface = pictures_.surface(path);
-  TexturePtr texture(surface != nullptr ? SDL_CreateTextureFromSurface(&renderer_, surface) : nullptr);
-  if (texture) {
-    SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
-    SDL_SetTextureScaleMode(texture.get(), scaleMode(filter_));
-  }
-  SDL_Texture* raw = texture.get();
-  pictureTextures_.emplace(path, std::move(texture));
-  return raw;
+  bool known = false;
+  if (SDL_Texture* kept = pictureTextures_.find(path, known); known) return kept;
+  // the decoded pixels pass to the texture: they are not held twice
+  SurfacePtr surface = pictures_.take(path);
+  return pictureTextures_.add(path, surface.get(), scaleMode(filter_));
 }
 
 SDL_Texture* Canvas::scaledTexture(const std::string& path, int width, int height) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "backends/sdl/picture_store.h"
+#include "backends/sdl/picture_textures.h"
 #include "backends/sdl/sdl_handles.h"
 #include "backends/sdl/text_renderer.h"
 #include "platform/ui_types.h"
@@ -70,6 +71,10 @@ class Canvas {
   [[nodiscard]] Rect clipRect() const;
 
   [[nodiscard]] TextRenderer& textRenderer() { return text_; }
+  // A whole drawing of the output is done (see PictureTextures).
+  void finishDrawing() { pictureTextures_.finishDrawing(); }
+  // The textures of the pictures drawn, kept for the next drawing.
+  [[nodiscard]] const PictureTextures& pictureTextures() const { return pictureTextures_; }
 
  private:
   [[nodiscard]] SDL_FRect toOutput(const Rect& r) const;
@@ -85,7 +90,7 @@ class Canvas {
   int originX_ = 0;
   int originY_ = 0;
   std::vector<SDL_Rect> clips_;
-  std::map<std::string, TexturePtr> pictureTextures_;
+  PictureTextures pictureTextures_;
   std::map<std::string, TexturePtr> scaledTextures_;  // metafiles, by path and output size
   struct TextPiece {
     TexturePtr texture;

@@ -14,11 +14,14 @@ namespace quorlen::sdl {
 namespace {
 using backends::PictureFormat;
 
-SurfacePtr throughSdlImage(std::string_view bytes) {
+// `anyOpaque`: a picture decoded without transparency is answered as
+// decoded, not converted to RGBA.
+SurfacePtr throughSdlImage(std::string_view bytes, bool anyOpaque = false) {
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (rw == nullptr) return nullptr;
   SurfacePtr decoded(IMG_Load_RW(rw, 1));
   if (!decoded) return nullptr;
+  if (anyOpaque && opaqueFormat(*decoded)) return decoded;
   return SurfacePtr(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_RGBA32, 0));
 }
 
@@ -64,6 +67,23 @@ SurfacePtr iconSurface(const backends::IconImage& image) {
                 static_cast<std::size_t>(image.width) * 4);
   }
   return s;
+}
+
+bool opaqueFormat(const SDL_Surface& s) {
+  return s.format->BytesPerPixel >= 3 && s.format->Amask == 0 && !SDL_ISPIXELFORMAT_INDEXED(s.format->format) &&
+         SDL_HasColorKey(const_cast<SDL_Surface*>(&s)) == SDL_FALSE;
+}
+
+SurfacePtr decodePictureToDraw(std::string_view bytes) {
+  const PictureFormat format = backends::pictureFormat(bytes);
+  // a JPEG has no transparency; nor has a bitmap whose pixels are RGB
+  if ((format == PictureFormat::Jpeg && !isCmykJpeg(bytes)) || format == PictureFormat::Bmp) {
+    if (!backends::readPictureSize(bytes)) return nullptr;
+    SurfacePtr s = throughSdlImage(bytes, true);
+    if (s && format == PictureFormat::Bmp && !opaqueFormat(*s) && !bitmapHasAlpha(bytes)) makeOpaque(*s);
+    return s;
+  }
+  return decodePicture(bytes);
 }
 
 bool isScalablePicture(std::string_view bytes) {

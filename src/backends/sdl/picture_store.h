@@ -1,9 +1,11 @@
 #pragma once
 // Pictures and cursors by file: loading answers the same results as on
-// every backend (a missing or unreadable file is a failure), and the
-// decoded pixels are kept by path for drawing, the most recently used ones
-// up to a number of bytes. The program's own design pictures are drawn by
-// code.
+// every backend (a missing or unreadable file is a failure), and keeps the
+// bytes read for the drawing that follows, so that the file is read once.
+// Pictures are decoded when first drawn; a canvas takes the decoded pixels
+// into its texture, other users find them kept by path, the most recently
+// used ones up to a number of bytes. The program's own design pictures are
+// drawn by code.
 
 #include <cstddef>
 #include <list>
@@ -35,6 +37,10 @@ class PictureStore {
   // the byte budget, the least recently used ones are forgotten (never the
   // one just asked for).
   [[nodiscard]] SDL_Surface* surface(const std::string& path);
+  // The decoded picture, no longer kept here: from the bytes loadPicture
+  // read, or from the file read again. RGBA, or a picture without
+  // transparency in its decoder's own RGB format (see decodePictureToDraw).
+  [[nodiscard]] SurfacePtr take(const std::string& path);
   // A picture drawn anew at each size (a metafile), and its pixels at a
   // size; null when it cannot be drawn.
   [[nodiscard]] bool scalable(const std::string& path) const { return scalable_.contains(path); }
@@ -47,11 +53,18 @@ class PictureStore {
  private:
   struct Entry {
     SurfacePtr surface;
+    std::string file;  // read by loadPicture, not decoded yet
+    bool decoded = false;
     std::size_t bytes = 0;
     std::list<std::string>::iterator use;  // its place in uses_
   };
-  [[nodiscard]] SurfacePtr decode(const std::string& path);
-  [[nodiscard]] SurfacePtr decodeAndNote(const std::string& path, const std::string& bytes);
+  // `toDraw`: as decodePictureToDraw decodes it.
+  [[nodiscard]] SurfacePtr decode(const std::string& path, bool toDraw);
+  [[nodiscard]] SurfacePtr decodeAndNote(const std::string& path, const std::string& bytes, bool toDraw);
+  // Keeps an entry as the most recently used, then forgets the least
+  // recently used ones past the budget.
+  Entry& keep(const std::string& path, Entry entry);
+  void forget(std::unordered_map<std::string, Entry>::iterator it);
 
   platform::FileSystem& files_;
   TextRenderer& text_;
@@ -59,7 +72,6 @@ class PictureStore {
   std::size_t bytes_ = 0;
   std::list<std::string> uses_;  // most recently used first
   std::unordered_map<std::string, Entry> entries_;
-  const std::string* justRead_ = nullptr;  // the bytes loadPicture has just read
   std::set<std::string> scalable_;
 };
 

@@ -284,6 +284,7 @@ void SdlUi::renderHost(Host& host, bool present) {
     }
   }
   canvas.popClip();
+  canvas.finishDrawing();
   if (present) s.present();
 }
 

@@ -90,9 +90,19 @@ int TextRenderer::lineWidth(const ui::Font& f, const std::string& line, double s
   if (line.empty()) return 0;
   TTF_Font* ttf = font(f, scale);
   if (ttf == nullptr) return static_cast<int>(std::lround(static_cast<double>(line.size()) * pixelSize(f, scale) * 0.55));
+  WidthKey key{ttf, line};
+  if (auto it = widths_.find(key); it != widths_.end()) return it->second;
   int w = 0;
   int h = 0;
   if (TTF_SizeUTF8(ttf, line.c_str(), &w, &h) != 0) return 0;
+  // a bounded memory of widths: forgotten all at once when full
+  constexpr std::size_t kKeptWidthBytes = std::size_t{4} << 20;
+  if (widthBytes_ + line.size() > kKeptWidthBytes) {
+    widths_.clear();
+    widthBytes_ = 0;
+  }
+  widthBytes_ += line.size() + sizeof(WidthKey);
+  widths_.emplace(std::move(key), w);
   return w;
 }
 

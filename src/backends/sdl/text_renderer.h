@@ -4,9 +4,11 @@
 // drawing scale, measured and rendered line by line.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -56,6 +58,20 @@ class TextRenderer {
  private:
   FontResolver resolver_;
   std::map<std::tuple<std::string, int, int, int>, FontPtr> fonts_;
+  // Widths of lines measured, by the open font (kept as long as this) and
+  // the line: the same captions are measured again at every frame.
+  struct WidthKey {
+    TTF_Font* font = nullptr;
+    std::string line;
+    bool operator==(const WidthKey&) const = default;
+  };
+  struct WidthKeyHash {
+    std::size_t operator()(const WidthKey& k) const noexcept {
+      return std::hash<std::string>{}(k.line) ^ (std::hash<const void*>{}(k.font) * 31);
+    }
+  };
+  std::unordered_map<WidthKey, int, WidthKeyHash> widths_;
+  std::size_t widthBytes_ = 0;
 };
 
 }  // namespace quorlen::sdl
