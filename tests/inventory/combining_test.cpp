@@ -1,4 +1,5 @@
-// Pressing on inventory icons and combining two items: the cases the
+// Pressing on inventory icons and combining two items: the combination
+// files of tests/data/malformed/inventory and the cases the
 // inventory-combine scenario does not show.
 #include <gtest/gtest.h>
 
@@ -21,21 +22,38 @@ class CombiningTest : public GameWindowTest {
   void combination(const std::string& name, const std::string& fields) { put("/game/Areas/" + name, fields); }
 };
 
-// --- combining ------------------------------------------------------------
+struct CombinationCase {
+  const char* file;     // of tests/data/malformed/inventory, or "" for `fields`
+  const char* fields;   // Rope_on_Hook.drg itself
+  bool reported;        // "Unable to combine items."
+  Names after;          // the inventory afterwards
+  const char* why;
+};
 
-TEST_F(CombiningTest, RemovingTheDraggedItemAloneKeepsTheTarget) {
-  combination("Lamp_on_Rope.drg", "1,0,0,\"\"\r\n");
-  drag(*item(3), *item(1));
-  EXPECT_EQ(tags(), (Names{"Rope", "Hook"}));
+TEST_F(CombiningTest, EachCombinationFileGivesItsInventoryAndMessage) {
+  const std::vector<CombinationCase> cases = {
+      {"combine_empty.drg", "", true, {"Rope", "Hook", "Lamp"}, "an empty file changes nothing"},
+      {"combine_two_fields.drg", "", true, {"Lamp"}, "the removals before the failure stay done"},
+      {"combine_three_fields.drg", "", true, {"Rope", "Hook", "Lamp"}, "the new item's name is missing"},
+      {"", "0,0,0\r\n", true, {"Rope", "Hook", "Lamp"}, "field 4 is read even when nothing is added"},
+      {"combine_word_flags.drg", "", false, {"Rope", "Hook", "Lamp"}, "Boolean words are not 1"},
+      {"combine_quoted_flags.drg", "", false, {"Hook", "Lamp", "GrapplingHook"}, "quoted ones count"},
+      {"combine_text_flag.drg", "", false, {"Rope", "Lamp"}, "a word is not 1; the target, not moved, goes"},
+      {"combine_extra_fields.drg", "", false, {"Rope", "Hook", "Lamp", "GrapplingHook"},
+       "fields after the fourth are not read"},
+      {"", "1,0,0,\"\"\r\n", false, {"Hook", "Lamp"}, "the dragged item alone goes"},
+  };
+  for (const CombinationCase& c : cases) {
+    SCOPED_TRACE(c.why);
+    machine.ui.messages.clear();
+    game.ResetAll();
+    pickUp({"Rope", "Hook", "Lamp"});
+    combination("Rope_on_Hook.drg", *c.file != '\0' ? malformed("inventory", c.file) : c.fields);
+    drag(*item(1), *item(2));
+    EXPECT_EQ(messageTexts(), c.reported ? Names{"Unable to combine items."} : Names{}) << "the message, or none";
+    EXPECT_EQ(tags(), c.after) << "the inventory";
+  }
 }
-
-TEST_F(CombiningTest, TheNewItemNameIsReadEvenWhenNothingIsAdded) {
-  combination("Rope_on_Hook.drg", "0,0,0\r\n");
-  drag(*item(1), *item(2));
-  EXPECT_EQ(messageTexts(), Names{"Unable to combine items."}) << "field 4 is read in every case";
-}
-
-// --- pressing and dropping ------------------------------------------------------
 
 TEST_F(CombiningTest, TheMiddleButtonHidesTheMenuAndStartsNoDrag) {
   game.ShowMenus();

@@ -9,6 +9,8 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/program_state.h"
 #include "platform/file_system.h"
@@ -104,38 +106,28 @@ TEST(StoreSavedGame, ASavedGameInUseIsLeftAsItWas) {
       << "the old content stays and the pending file is removed";
 }
 
-TEST(SavedGameNames, ThePathIsTheGameFolderTheNameAndSav) {
+TEST(SavedGameNames, NamesThatWouldLeaveTheGameFolderOrSpoilThePathAreRefused) {
+  using namespace std::string_literals;
   GamePaths paths;
   paths.GameFolder = "game/";
-  EXPECT_EQ(savedGamePath(paths, "Hall"), "game/Hall.sav");
-  EXPECT_EQ(savedGamePath(paths, "Hall.sav"), "game/Hall.sav.sav") << "a typed ending is not stripped";
-}
-
-TEST(SavedGameNames, NamesThatWouldLeaveTheGameFolderAreRefused) {
-  EXPECT_FALSE(isPlainSavedGameName("../Outside")) << "the parent folder";
-  EXPECT_FALSE(isPlainSavedGameName("..\\Outside")) << "the parent folder, Windows style";
-  EXPECT_FALSE(isPlainSavedGameName("Frames/Hall")) << "a sub-folder would overwrite game files";
-  EXPECT_FALSE(isPlainSavedGameName("/tmp/x")) << "an absolute path";
-  EXPECT_FALSE(isPlainSavedGameName("C:Games")) << "a drive";
-  EXPECT_FALSE(isPlainSavedGameName("C:\\Games\\x")) << "a drive and folders";
-}
-
-TEST(SavedGameNames, NamesWithControlCharactersAreRefused) {
-  using namespace std::string_literals;
-  EXPECT_FALSE(isPlainSavedGameName("Hall\0Frames"s))
-      << "a NUL would end the path at Hall, and the file written would not be the saved game";
-  EXPECT_FALSE(isPlainSavedGameName("two\r\nlines")) << "a line end is no part of a file name";
-  EXPECT_FALSE(isPlainSavedGameName("tab\there")) << "nor a tab";
-  EXPECT_FALSE(isPlainSavedGameName("\x1F")) << "nor anything below a blank";
-  EXPECT_TRUE(isPlainSavedGameName(" Hall ")) << "blanks themselves are allowed";
-}
-
-TEST(SavedGameNames, AnyOtherNameIsUsedAsTyped) {
-  EXPECT_TRUE(isPlainSavedGameName("Hall"));
-  EXPECT_TRUE(isPlainSavedGameName("Hall.sav")) << "saved as Hall.sav.sav";
-  EXPECT_TRUE(isPlainSavedGameName("..")) << "with .sav added it is the file ...sav of the game folder";
-  EXPECT_TRUE(isPlainSavedGameName("my game, day 2")) << "blanks and commas";
-  EXPECT_TRUE(isPlainSavedGameName("Caf\xC3\xA9")) << "letters beyond ASCII";
+  EXPECT_EQ(savedGamePath(paths, "Hall.sav"), "game/Hall.sav.sav") << "the game folder, the name and .sav";
+  const std::vector<std::pair<std::string, const char*>> refused = {
+      {"../Outside", "the parent folder"},
+      {"..\\Outside", "the parent folder, Windows style"},
+      {"Frames/Hall", "a sub-folder would overwrite game files"},
+      {"/tmp/x", "an absolute path"},
+      {"C:Games", "a drive"},
+      {"C:\\Games\\x", "a drive and folders"},
+      {"Hall\0Frames"s, "a NUL would end the path at Hall, and the file written would not be the saved game"},
+      {"two\r\nlines", "a line end is no part of a file name"},
+      {"tab\there", "nor a tab"},
+      {"\x1F", "nor anything below a blank"},
+  };
+  for (const auto& [name, why] : refused) EXPECT_FALSE(isPlainSavedGameName(name)) << why;
+  for (const char* name : {"Hall", " Hall ", "Hall.sav", "..", "my game, day 2", "Caf\xC3\xA9"}) {
+    EXPECT_TRUE(isPlainSavedGameName(name)) << name << ": blanks, commas, a typed .sav, \"..\" (the file ...sav) "
+                                            << "and letters beyond ASCII are used as typed";
+  }
 }
 
 }  // namespace

@@ -59,41 +59,33 @@ class SavedGameWindows : public ::testing::Test {
   std::ostringstream transcript_;
 };
 
-TEST_F(SavedGameWindows, TheLoadWindowIsCentredWithItsControls) {
+TEST_F(SavedGameWindows, BothWindowsAreCentredWithTheirControls) {
   headless::HeadlessPlatform machine(options_, script_, transcript_);
   Program program(machine.platform());
   program.start();
   program.loadGame().LoadSaveGames();
-  const ui::Window& w = program.loadGame().window();
-  EXPECT_EQ(w.title(), "Load a previously saved game");
-  expectCentred(w);
-  ASSERT_NE(w.find("Label1"), nullptr);
-  EXPECT_EQ(w.find("Label1")->caption(), "Select the game you wish to load and click \"LOAD\".");
-  expectButton(w, "Command2", "LOAD", true, false);
-  expectButton(w, "Command1", "Cancel", false, true);
-  ASSERT_NE(w.find("File1"), nullptr);
-  EXPECT_FALSE(w.find("File1")->visible()) << "the file list only serves the listing";
-  EXPECT_EQ(w.find("List1")->items(), std::vector<std::string>{"Hall"}) << "the saved games, without .sav";
-}
-
-TEST_F(SavedGameWindows, TheSaveWindowIsCentredWithItsControls) {
-  headless::HeadlessPlatform machine(options_, script_, transcript_);
-  Program program(machine.platform());
-  program.start();
   program.saveGame().LoadSaveGames();
-  const ui::Window& w = program.saveGame().window();
-  EXPECT_EQ(w.title(), "Save the current game");
-  expectCentred(w);
-  ASSERT_NE(w.find("Label2"), nullptr);
-  EXPECT_EQ(w.find("Label2")->caption(), "Enter the name of the game you want to save:");
-  ASSERT_NE(w.find("Text1"), nullptr);
-  EXPECT_EQ(w.find("Text1")->text(), "") << "the name is empty when the window opens";
-  expectButton(w, "Command2", "SAVE", true, false);
-  expectButton(w, "Command1", "Cancel", false, true);
-  expectButton(w, "Command3", "Remove selected", false, false);
-  ASSERT_NE(w.find("File1"), nullptr);
-  EXPECT_FALSE(w.find("File1")->visible()) << "the file list only serves the listing";
-  EXPECT_EQ(w.find("List1")->items(), std::vector<std::string>{"Hall"}) << "the saved games, without .sav";
+  const ui::Window& load = program.loadGame().window();
+  const ui::Window& save = program.saveGame().window();
+  EXPECT_EQ(load.title(), "Load a previously saved game");
+  EXPECT_EQ(save.title(), "Save the current game");
+  ASSERT_NE(load.find("Label1"), nullptr);
+  EXPECT_EQ(load.find("Label1")->caption(), "Select the game you wish to load and click \"LOAD\".");
+  ASSERT_NE(save.find("Label2"), nullptr);
+  EXPECT_EQ(save.find("Label2")->caption(), "Enter the name of the game you want to save:");
+  ASSERT_NE(save.find("Text1"), nullptr);
+  EXPECT_EQ(save.find("Text1")->text(), "") << "the name is empty when the window opens";
+  expectButton(load, "Command2", "LOAD", true, false);
+  expectButton(load, "Command1", "Cancel", false, true);
+  expectButton(save, "Command2", "SAVE", true, false);
+  expectButton(save, "Command1", "Cancel", false, true);
+  expectButton(save, "Command3", "Remove selected", false, false);
+  for (const ui::Window* w : {&load, &save}) {
+    expectCentred(*w);
+    ASSERT_NE(w->find("File1"), nullptr);
+    EXPECT_FALSE(w->find("File1")->visible()) << w->name() << ": the file list only serves the listing";
+    EXPECT_EQ(w->find("List1")->items(), std::vector<std::string>{"Hall"}) << "the saved games, without .sav";
+  }
 }
 
 }  // namespace
