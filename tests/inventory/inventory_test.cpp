@@ -1,4 +1,4 @@
-// Picking up items, the slot grid, and removing items.
+// Picking up items, the slot grid, pressing on icons, and removing items.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -59,6 +59,30 @@ TEST_F(InventoryTest, ResetAllEmptiesTheInventory) {
   EXPECT_EQ(game.window().elementCount("PickedObject"), 1) << "only the template stays";
   pickUp({"D"});
   EXPECT_EQ(tags(), Names{"D"}) << "slots are numbered from 1 again";
+}
+
+// --- pressing and dropping (the inventory-combine scenarios show the rest) ---
+
+TEST_F(InventoryTest, TheMiddleButtonHidesTheMenuAndStartsNoDrag) {
+  pickUp({"Rope", "Hook", "Lamp"});
+  game.ShowMenus();
+  game.DraggedObject = 3;
+  put("/game/Areas/Rope_on_Hook.drg", "1,1,1,\"GrapplingHook\"\r\n");
+  ui::WindowManager& manager = machine.ui.windows();
+  manager.post(ui::PointerDown{game.window().handle(), item(1)->handle(), 0, 0, ui::MouseButton::Middle});
+  manager.post(ui::PointerUp{game.window().handle(), 0, 0, ui::MouseButton::Middle, item(2)->handle()});
+  manager.dispatchPending();
+  EXPECT_FALSE(game.mnuExit().visible()) << "any press but the right one hides the menu";
+  EXPECT_EQ(game.DraggedObject, 3) << "only the left button drags";
+  EXPECT_EQ(tags(), (Names{"Rope", "Hook", "Lamp"})) << "nothing was dropped";
+}
+
+TEST_F(InventoryTest, OnlyInventoryIconsCombine) {
+  pickUp({"Rope", "Hook", "Lamp"});
+  put("/game/Areas/Rope_on_Hook.drg", "1,1,1,\"GrapplingHook\"\r\n");
+  game.DraggedObject = 1;
+  game.PickedObject_DragDrop(2, game.BackImage(), 0, 0);
+  EXPECT_EQ(tags(), (Names{"Rope", "Hook", "Lamp"})) << "a dropped control that is no icon does nothing";
 }
 
 // --- removing (the inventory-drop scenario closes up a gap) ---------------

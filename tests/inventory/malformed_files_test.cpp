@@ -1,6 +1,5 @@
 // The broken files of tests/data/malformed/inventory and /texts, each in its
-// place in a game: exactly the message it should give, or silence (the
-// combination files are in combining_test.cpp).
+// place in a game: exactly the message it should give, or silence.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -78,6 +77,42 @@ TEST_F(MalformedPickFileTest, BrokenPickFilesGiveNothingSilently) {
   clickAreaWithPickFile("pick_quoted_one.dat");
   EXPECT_EQ(tags(), Names{"Lamp"}) << "a quoted one is the number one";
   EXPECT_EQ(messageTexts(), kNothing);
+}
+
+// --- combination files (Rope dropped on Hook) ----------------------------------------
+
+struct CombinationCase {
+  const char* file;     // of tests/data/malformed/inventory, or "" for `fields`
+  const char* fields;   // Rope_on_Hook.drg itself
+  bool reported;        // "Unable to combine items."
+  Names after;          // the inventory afterwards
+  const char* why;
+};
+
+TEST_F(GameWindowTest, EachCombinationFileGivesItsInventoryAndMessage) {
+  const std::vector<CombinationCase> cases = {
+      {"combine_empty.drg", "", true, {"Rope", "Hook", "Lamp"}, "an empty file changes nothing"},
+      {"combine_two_fields.drg", "", true, {"Lamp"}, "the removals before the failure stay done"},
+      {"combine_three_fields.drg", "", true, {"Rope", "Hook", "Lamp"}, "the new item's name is missing"},
+      {"", "0,0,0\r\n", true, {"Rope", "Hook", "Lamp"}, "field 4 is read even when nothing is added"},
+      {"combine_word_flags.drg", "", false, {"Rope", "Hook", "Lamp"}, "Boolean words are not 1"},
+      {"combine_quoted_flags.drg", "", false, {"Hook", "Lamp", "GrapplingHook"}, "quoted ones count"},
+      {"combine_text_flag.drg", "", false, {"Rope", "Lamp"}, "a word is not 1; the target, not moved, goes"},
+      {"combine_extra_fields.drg", "", false, {"Rope", "Hook", "Lamp", "GrapplingHook"},
+       "fields after the fourth are not read"},
+      {"", "1,0,0,\"\"\r\n", false, {"Hook", "Lamp"}, "the dragged item alone goes"},
+  };
+  for (const CombinationCase& c : cases) {
+    SCOPED_TRACE(c.why);
+    machine.ui.messages.clear();
+    game.ResetAll();
+    pickUp({"Rope", "Hook", "Lamp"});
+    defineItem("GrapplingHook");
+    put("/game/Areas/Rope_on_Hook.drg", *c.file != '\0' ? malformed("inventory", c.file) : c.fields);
+    drag(*item(1), *item(2));
+    EXPECT_EQ(messageTexts(), c.reported ? Names{"Unable to combine items."} : Names{}) << "the message, or none";
+    EXPECT_EQ(tags(), c.after) << "the inventory";
+  }
 }
 
 // --- text files ---------------------------------------------------------------------
