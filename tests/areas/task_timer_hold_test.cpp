@@ -29,7 +29,7 @@ class TimerDuringTask : public AreasTest {
     game.LoadAreas();
     game.ShowOrNotShowAreas();
     // The frame's time runs out while the task's message box shows.
-    ui.whileMessageShows = [this] {
+    machine.ui.whileMessageShows = [this] {
       game.Timer1().onTimer(game.Timer1());
       frameWhileMessageShows = program.state().frame.FrameName;
     };
