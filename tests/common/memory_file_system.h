@@ -12,7 +12,7 @@
 
 namespace quorlen::fakes {
 
-class MemoryFileSystem final : public platform::FileSystem {
+class MemoryFileSystem : public platform::FileSystem {
  public:
   std::map<std::string, std::string> files;
   std::vector<std::string> unreadable;  // paths that exist but cannot be read

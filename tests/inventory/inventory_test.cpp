@@ -68,10 +68,7 @@ TEST_F(InventoryTest, TheMiddleButtonHidesTheMenuAndStartsNoDrag) {
   game.ShowMenus();
   game.DraggedObject = 3;
   put("/game/Areas/Rope_on_Hook.drg", "1,1,1,\"GrapplingHook\"\r\n");
-  ui::WindowManager& manager = machine.ui.windows();
-  manager.post(ui::PointerDown{game.window().handle(), item(1)->handle(), 0, 0, ui::MouseButton::Middle});
-  manager.post(ui::PointerUp{game.window().handle(), 0, 0, ui::MouseButton::Middle, item(2)->handle()});
-  manager.dispatchPending();
+  drag(*item(1), *item(2), ui::MouseButton::Middle);
   EXPECT_FALSE(game.mnuExit().visible()) << "any press but the right one hides the menu";
   EXPECT_EQ(game.DraggedObject, 3) << "only the left button drags";
   EXPECT_EQ(tags(), (Names{"Rope", "Hook", "Lamp"})) << "nothing was dropped";

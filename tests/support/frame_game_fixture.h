@@ -55,23 +55,16 @@ class FrameGameTest : public ::testing::Test {
     return out;
   }
 
-  // Presses a button on a control and releases it there, as the window
-  // system delivers it.
-  void press(ui::Control& on, ui::MouseButton button = ui::MouseButton::Left) {
+  // Presses a button on one control and releases it over another, as the
+  // window system delivers it.
+  void drag(ui::Control& from, ui::Control& to, ui::MouseButton button = ui::MouseButton::Left) {
     ui::WindowManager& manager = machine.ui.windows();
     const ui::Handle window = game.window().handle();
-    manager.post(ui::PointerDown{window, on.handle(), 0, 0, button});
-    manager.post(ui::PointerUp{window, 0, 0, button, on.handle()});
+    manager.post(ui::PointerDown{window, from.handle(), 0, 0, button});
+    manager.post(ui::PointerUp{window, 0, 0, button, to.handle()});
     manager.dispatchPending();
   }
-  // Presses the left button on one control and releases it over another.
-  void drag(ui::Control& from, ui::Control& to) {
-    ui::WindowManager& manager = machine.ui.windows();
-    const ui::Handle window = game.window().handle();
-    manager.post(ui::PointerDown{window, from.handle(), 0, 0, ui::MouseButton::Left});
-    manager.post(ui::PointerUp{window, 0, 0, ui::MouseButton::Left, to.handle()});
-    manager.dispatchPending();
-  }
+  void press(ui::Control& on, ui::MouseButton button = ui::MouseButton::Left) { drag(on, on, button); }
 
   fakes::FakePlatform machine;
   fakes::ListingFileSystem files{machine.files};
