@@ -5,41 +5,24 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "backends/shared/files/disk_file_system.h"
+#include "support/temp_folder.h"
 
 namespace quorlen {
 namespace {
-namespace fs = std::filesystem;
 
 class HeadlessFileFaults : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("quorlen-file-faults-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  std::string path(const std::string& name) const { return folder_.at(name); }
+  std::string content(const std::string& name) const { return folder_.read(name); }
 
-  std::string path(const std::string& name) const { return (folder_ / name).string(); }
-  std::string content(const std::string& name) const {
-    std::ifstream in(folder_ / name, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
-
-  fs::path folder_;
+  testing::TempFolder folder_{"quorlen-file-faults"};
 };
 
 TEST_F(HeadlessFileFaults, AFullDiskAndAFileInUse) {
-  backends::DiskFileSystem disk(folder_.string());
+  backends::DiskFileSystem disk(folder_.path().string());
   headless::HeadlessFileSystem files(disk);
   files.failWrites(0);
   EXPECT_FALSE(files.writeFile(path("a.sav"), "x")) << "with no room not one byte fits";

@@ -5,16 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
 #include "app/runner/runner.h"
 #include "savegames/malformed_saved_games.h"
+#include "support/temp_folder.h"
 
 namespace quorlen {
 namespace {
@@ -30,13 +28,9 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
 }
 
 TEST(MalformedSavedGames, LoadingGivesExactlyTheFailureMessageOrTheGame) {
-  const fs::path root = fs::temp_directory_path() / ("quorlen-malformed-load-" + std::to_string(::getpid()));
-  const fs::path game = root / "game";
-  fs::remove_all(root);
-  auto put = [&](const std::string& relative, const std::string& bytes) {
-    fs::create_directories((game / relative).parent_path());
-    std::ofstream(game / relative, std::ios::binary) << bytes;
-  };
+  const testing::TempFolder folder("quorlen-malformed-load");
+  const fs::path game = folder.path();
+  const auto put = [&](const std::string& relative, const std::string& bytes) { folder.put(relative, bytes); };
   put("Config/General", "\"tale\"\r\n\"\"\r\n\"Tale\"\r\n3\r\n\"Hall\"\r\n\"\"\r\n640\r\n480\r\n\"\"\r\n\"\"\r\n\"\"\r\n0\r\n");
   put("Config/Variables", "2\r\n\"DoorOpen\"\r\n\"LampLit\"\r\n");
   put("Frames/Hall.fme", "0,\"255\",#FALSE#,#FALSE#,\"\",#FALSE#,0,\"\",\"\",#TRUE#\r\n");
@@ -69,7 +63,6 @@ TEST(MalformedSavedGames, LoadingGivesExactlyTheFailureMessageOrTheGame) {
       EXPECT_EQ(occurrences(out, "window show Game"), 1u) << "the game shows the saved frame\n" << out;
     }
   }
-  fs::remove_all(root);
 }
 
 }  // namespace

@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -15,28 +11,22 @@
 #include "savegames/load_game_window.h"
 #include "savegames/save_game_window.h"
 #include "startup/program.h"
+#include "support/temp_folder.h"
 
 namespace quorlen {
 namespace {
-namespace fs = std::filesystem;
 
 class SavedGameWindows : public ::testing::Test {
  protected:
-  void SetUp() override {
-    game_ = fs::temp_directory_path() /
-            ("quorlen-save-windows-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(game_);
-    fs::create_directories(game_ / "Config");
-    std::ofstream(game_ / "Config" / "General", std::ios::binary)
-        << "\"tale\"\r\n\"\"\r\n\"Tale\"\r\n3\r\n\"Hall\"\r\n\"\"\r\n640\r\n480\r\n\"\"\r\n\"\"\r\n\"\"\r\n0\r\n";
-    std::ofstream(game_ / "Config" / "Variables", std::ios::binary) << "0\r\n";
-    std::ofstream(game_ / "Hall.sav", std::ios::binary) << "\"Hall\"\r\n0\r\n0\r\n0\r\n";
-    options_.gameFolder = game_.string();
+  SavedGameWindows() {
+    game_.put("Config/General",
+              "\"tale\"\r\n\"\"\r\n\"Tale\"\r\n3\r\n\"Hall\"\r\n\"\"\r\n640\r\n480\r\n\"\"\r\n\"\"\r\n\"\"\r\n0\r\n");
+    game_.put("Config/Variables", "0\r\n");
+    game_.put("Hall.sav", "\"Hall\"\r\n0\r\n0\r\n0\r\n");
+    options_.gameFolder = game_.path().string();
     options_.displayWidth = 800;
     options_.displayHeight = 600;
   }
-  void TearDown() override { fs::remove_all(game_); }
 
   static void expectCentred(const ui::Window& w) {
     EXPECT_EQ(w.left(), (800 * ui::kTwipsPerPixel - w.width()) / 2)
@@ -53,7 +43,7 @@ class SavedGameWindows : public ::testing::Test {
     EXPECT_EQ(button->isCancel(), isCancel) << w.name() << "." << name << ": Esc presses the cancel button";
   }
 
-  fs::path game_;
+  testing::TempFolder game_{"quorlen-save-windows"};
   headless::MachineOptions options_;
   std::istringstream script_;
   std::ostringstream transcript_;

@@ -2,49 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "common/field_reader.h"
 #include "common/result_testing.h"
+#include "support/temp_folder.h"
 
 namespace quorlen::backends {
 namespace {
 namespace fs = std::filesystem;
 
-// Each test gets a fresh folder of its own, removed afterwards.
+// Each test gets a fresh folder of its own, removed afterwards, and runs in
+// it: paths the program builds are relative to the folder it runs in.
 class DiskFileSystemTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quorlen-files-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr) << "a temporary folder for the test";
-    root_ = pattern;
-    // Paths the program builds are relative to the folder it runs in.
-    previous_ = fs::current_path();
-    fs::current_path(root_);
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    std::error_code error;
-    fs::remove_all(root_, error);
-  }
+  DiskFileSystemTest() { fs::current_path(root_); }
+  ~DiskFileSystemTest() override { fs::current_path(previous_); }
 
-  void put(const std::string& relative, const std::string& bytes) const {
-    const fs::path path = root_ / relative;
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-  std::string contents(const std::string& relative) const {
-    std::ifstream in(root_ / relative, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
+  void put(const std::string& relative, const std::string& bytes) const { folder_.put(relative, bytes); }
+  std::string contents(const std::string& relative) const { return folder_.read(relative); }
   std::string at(const std::string& relative) const { return relative; }
 
-  fs::path root_;
-  fs::path previous_;
+  fs::path previous_ = fs::current_path();
+  testing::TempFolder folder_{"quorlen-files"};
+  fs::path root_ = folder_.path();
 };
 
 TEST_F(DiskFileSystemTest, ProgramFolderIsKeptAsGiven) {
