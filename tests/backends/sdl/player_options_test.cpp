@@ -11,6 +11,7 @@
 
 #include "app/player/machines.h"
 #include "app/player/player.h"
+#include "support/temp_folder.h"
 
 namespace quorlen::player {
 namespace {
@@ -83,10 +84,10 @@ TEST(DesktopPreferences, RememberedAndGivenToTheMixer) {
 
 TEST(PlayerFolder, AWrongFolderIsRefusedBeforeAnythingStarts) {
   namespace fs = std::filesystem;
-  const fs::path work = fs::temp_directory_path() / ("quorlen-folder-" + std::to_string(getpid()));
-  fs::remove_all(work);
+  const quorlen::testing::TempFolder temp("quorlen-folder");
+  const fs::path work = temp.path();
   fs::create_directories(work / "empty");
-  std::ofstream(work / "file.txt") << "not a game";
+  temp.put("file.txt", "not a game");
   for (const fs::path& wrong : {work / "no-such-folder", work / "file.txt"}) {
     std::ostringstream output;
     std::ostringstream errors;
@@ -100,11 +101,9 @@ TEST(PlayerFolder, AWrongFolderIsRefusedBeforeAnythingStarts) {
   EXPECT_FALSE(checkGameFolder((work / "empty").string(), errors).has_value()) << "an existing folder is played";
   EXPECT_NE(errors.str().find("Config/General"), std::string::npos) << "names the file: " << errors.str();
   std::ostringstream none;
-  fs::create_directories(work / "game" / "Config");
-  std::ofstream(work / "game" / "Config" / "General") << "\"key\"\r\n";
+  temp.put("game/Config/General", "\"key\"\r\n");
   EXPECT_FALSE(checkGameFolder((work / "game").string(), none).has_value());
   EXPECT_EQ(none.str(), "") << "a readable project file gives no hint";
-  fs::remove_all(work);
 }
 
 }  // namespace
