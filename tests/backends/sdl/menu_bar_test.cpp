@@ -27,10 +27,9 @@ class MenuBar : public ::testing::Test {
   ui::Window& game() { return program->game().window(); }
   bool barShown() { return program->game().mnuExit().visible(); }
 
-  static void button(const ScreenPoint& p, ui::MouseButton b, bool down) { testing::pushButton(p, b, down); }
   void click(const ScreenPoint& p, ui::MouseButton b) {
-    button(p, b, true);
-    button(p, b, false);
+    testing::pushButton(p, b, true);
+    testing::pushButton(p, b, false);
     ui().settle();
   }
   void key(SDL_Keycode k) {
@@ -75,8 +74,8 @@ TEST_F(MenuBar, OnlyTheLeftButtonChoosesAnEntry) {
 
   // a left press on an entry released elsewhere chooses nothing
   showBar();
-  button(entryPoint(exit), ui::MouseButton::Left, true);
-  button(emptyBarPoint(), ui::MouseButton::Left, false);
+  testing::pushButton(entryPoint(exit), ui::MouseButton::Left, true);
+  testing::pushButton(emptyBarPoint(), ui::MouseButton::Left, false);
   ui().settle();
   EXPECT_EQ(game().state(), ui::Window::State::Shown) << "released away from Exit";
 
