@@ -9,12 +9,11 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include <unistd.h>
-
 #include "app/checker/checker_main.h"
 #include "app/checker/checks.h"
 #include "app/checker/state_store.h"
 #include "app/runner/runner.h"
+#include "support/temp_folder.h"
 
 namespace quorlen::checker {
 namespace {
@@ -33,19 +32,13 @@ void write(const fs::path& file, const std::string& bytes) {
 class GameCopy {
  public:
   explicit GameCopy(const std::function<void(const fs::path&)>& change) {
-    static int made = 0;
-    dir_ = fs::temp_directory_path() / ("quorlen-checker-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
-    fs::remove_all(dir_);
-    fs::copy(kGrapple, dir_, fs::copy_options::recursive);
-    change(dir_);
+    fs::copy(kGrapple, folder_.path(), fs::copy_options::recursive);
+    change(folder_.path());
   }
-  ~GameCopy() { fs::remove_all(dir_); }
-  GameCopy(const GameCopy&) = delete;
-  GameCopy& operator=(const GameCopy&) = delete;
-  [[nodiscard]] std::string path() const { return dir_.string(); }
+  [[nodiscard]] std::string path() const { return folder_.path().string(); }
 
  private:
-  fs::path dir_;
+  testing::TempFolder folder_{"quorlen-checker"};
 };
 
 // The transcript of quorlen-run playing `script` on the game.

@@ -4,15 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <sstream>
 
-#include <unistd.h>
+#include "support/temp_folder.h"
 
 namespace quorlen {
 namespace {
-namespace fs = std::filesystem;
 
 const std::string kGame = std::string(QUORLEN_TEST_DATA) + "/../scenarios/startup/game";
 
@@ -34,9 +31,8 @@ RunResult run(std::vector<std::string> args, const std::string& script) {
 }
 
 TEST(Runner, TheSettingsFileIsReadBackByTheNextRun) {
-  const fs::path dir = fs::temp_directory_path() / ("quorlen-runner-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  const std::string settings = (dir / "settings.ini").string();
+  const testing::TempFolder dir("quorlen-runner");
+  const std::string settings = dir.at("settings.ini");
   RunResult first = run({"--settings", settings, kGame}, "click frmWelcome.lblResolution\nclick frmWelcome.Image7\n");
   EXPECT_NE(first.out.find("setting write \"Games\" \"tale1\" \"ChangeResolution\" \"0\""), std::string::npos)
       << first.out;
@@ -44,7 +40,6 @@ TEST(Runner, TheSettingsFileIsReadBackByTheNextRun) {
   EXPECT_EQ(second.out.substr(0, second.out.find('\n')),
             "setting read \"Games\" \"tale1\" \"ChangeResolution\" -> \"0\"")
       << "the choice stored by the first run";
-  fs::remove_all(dir);
 }
 
 TEST(Runner, AScriptLineThatCannotBeUnderstoodEndsWithItsLineNumber) {

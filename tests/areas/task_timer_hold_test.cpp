@@ -1,6 +1,5 @@
-// The frame timer while an area task shows its message: the move to the
-// next frame waits until the task has returned, and is dropped when the
-// task leaves the frame itself.
+// The frame timer while an area task shows its message or the game window
+// closes (the areas-timer scenario shows the held move through a video).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -30,7 +29,7 @@ class TimerDuringTask : public AreasTest {
     game.LoadAreas();
     game.ShowOrNotShowAreas();
     // The frame's time runs out while the task's message box shows.
-    ui.whileMessageShows = [this] {
+    machine.ui.whileMessageShows = [this] {
       game.Timer1().onTimer(game.Timer1());
       frameWhileMessageShows = program.state().frame.FrameName;
     };
@@ -40,21 +39,6 @@ class TimerDuringTask : public AreasTest {
 
   std::string frameWhileMessageShows;
 };
-
-TEST_F(TimerDuringTask, TheMoveWaitsUntilTheClickHasReturned) {
-  putTask(1, kMessageTask);
-  press(*area(1));
-  EXPECT_EQ(messageTexts(), std::vector<std::string>{"Wait"});
-  EXPECT_EQ(frameWhileMessageShows, "Hall") << "the frame is not changed under the task";
-  EXPECT_EQ(frameName(), "Next") << "the held move opens the next frame once the task has returned";
-}
-
-TEST_F(TimerDuringTask, ATaskThatOpensAFrameDropsTheHeldMove) {
-  putTask(1, "0,\"\",#FALSE#,#FALSE#,#FALSE#,#TRUE#,\"Wait\",#FALSE#,\"\",#FALSE#,#FALSE#,1,\"Other\"\r\n");
-  press(*area(1));
-  EXPECT_EQ(frameWhileMessageShows, "Hall");
-  EXPECT_EQ(frameName(), "Other") << "the task's own frame change wins over the old frame's time";
-}
 
 TEST_F(TimerDuringTask, ATaskThatEndsTheGameDropsTheHeldMove) {
   // The welcome window is already loaded, as it is while a game runs.
@@ -78,11 +62,6 @@ TEST_F(TimerDuringTask, TheMoveWaitsUntilADropTaskHasReturned) {
   EXPECT_EQ(frameName(), "Next");
 }
 
-TEST_F(TimerDuringTask, WithoutATaskTheTimerMovesAtOnce) {
-  game.Timer1().onTimer(game.Timer1());
-  EXPECT_EQ(frameName(), "Next");
-}
-
 TEST_F(TimerDuringTask, ARightClickRunsNoTaskAndHoldsNothing) {
   putTask(1, kMessageTask);
   press(*area(1), ui::MouseButton::Right);
@@ -90,6 +69,18 @@ TEST_F(TimerDuringTask, ARightClickRunsNoTaskAndHoldsNothing) {
   EXPECT_TRUE(game.mnuExit().visible()) << "it shows the menu bar";
   game.Timer1().onTimer(game.Timer1());
   EXPECT_EQ(frameName(), "Next") << "no task is left holding the timer";
+}
+
+TEST_F(TimerDuringTask, TheFrameTimerOpensNoFrameWhileTheWindowCloses) {
+  program.welcome().window().load();
+  program.state().frame.FrameName = "Hall";
+  // The frame's time has run out just as "Exit" is chosen: the timer's event
+  // is pending when the closing window lets pending events run.
+  machine.ui.windows().post(ui::TimerDue{game.Timer1().handle()});
+  game.mnuExit_Click();
+  EXPECT_EQ(frameName(), "Hall") << "no frame opens after the media were closed";
+  EXPECT_FALSE(game.window().loaded()) << "the game window is closed";
+  EXPECT_TRUE(program.welcome().window().state() == ui::Window::State::Shown) << "the welcome window comes back";
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace quorlen {
 namespace {
 
-TEST(FieldValueIsSet, IsNotZero) {
+TEST(FieldValueIsSet, IsNotZeroAndTextOnlyAsANonzeroNumber) {
   EXPECT_TRUE(FieldValue::boolean(true).isSet()) << "#TRUE# is set";
   EXPECT_FALSE(FieldValue::boolean(false).isSet()) << "#FALSE# is not set";
   EXPECT_TRUE(FieldValue::number(1).isSet()) << "1 is set";
@@ -16,9 +16,6 @@ TEST(FieldValueIsSet, IsNotZero) {
   EXPECT_TRUE(FieldValue::number(0.25).isSet()) << "a fraction is not 0";
   EXPECT_FALSE(FieldValue::number(0).isSet()) << "0 is not set";
   EXPECT_FALSE(FieldValue::empty().isSet()) << "an empty field is not set";
-}
-
-TEST(FieldValueIsSet, TextCountsOnlyWhenItReadsAsANonzeroNumber) {
   EXPECT_TRUE(FieldValue::text("5").isSet()) << "text \"5\" is the number 5";
   EXPECT_TRUE(FieldValue::text("-1").isSet()) << "text \"-1\" is the number -1";
   EXPECT_FALSE(FieldValue::text("0").isSet()) << "text \"0\" is the number 0";

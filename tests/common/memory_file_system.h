@@ -2,6 +2,7 @@
 // A file system held in memory, for tests of code that reads through
 // platform::FileSystem. Paths are used exactly as given.
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <string_view>
@@ -11,7 +12,7 @@
 
 namespace quorlen::fakes {
 
-class MemoryFileSystem final : public platform::FileSystem {
+class MemoryFileSystem : public platform::FileSystem {
  public:
   std::map<std::string, std::string> files;
   std::vector<std::string> unreadable;  // paths that exist but cannot be read
@@ -41,7 +42,9 @@ class MemoryFileSystem final : public platform::FileSystem {
     if (files.erase(path) == 0) return makeError(ErrorKind::NotFound, path);
     return {};
   }
-  bool fileExists(const std::string& path) override { return files.count(path) != 0; }
+  bool fileExists(const std::string& path) override {
+    return files.count(path) != 0 || std::find(unreadable.begin(), unreadable.end(), path) != unreadable.end();
+  }
   std::vector<std::string> listFiles(const std::string&, std::string_view) override { return {}; }
   std::string resolve(const std::string& path) override { return path; }
 };

@@ -49,7 +49,7 @@ TEST(ParseBooleanWord, KnowsTheTwoWordsInAnyCase) {
   EXPECT_FALSE(parseBooleanWord("").has_value()) << "an empty text is no word";
 }
 
-TEST(RoundToInt16, RoundsHalvesToEven) {
+TEST(RoundToInt16, RoundsHalvesToEvenAndRefusesWhatFallsOutsideTheRange) {
   EXPECT_EQ(got(roundToInt16(2.5)), 2) << "2.5 rounds down to the even 2";
   EXPECT_EQ(got(roundToInt16(3.5)), 4) << "3.5 rounds up to the even 4";
   EXPECT_EQ(got(roundToInt16(-2.5)), -2) << "-2.5 rounds to the even -2";
@@ -57,9 +57,6 @@ TEST(RoundToInt16, RoundsHalvesToEven) {
   EXPECT_EQ(got(roundToInt16(2.4999)), 2) << "below the half rounds down";
   EXPECT_EQ(got(roundToInt16(2.5001)), 3) << "above the half rounds up";
   EXPECT_EQ(got(roundToInt16(-0.4)), 0) << "small negatives give 0";
-}
-
-TEST(RoundToInt16, RefusesNumbersOutsideTheRangeAfterRounding) {
   EXPECT_EQ(got(roundToInt16(32767.0)), 32767) << "the largest value";
   EXPECT_EQ(got(roundToInt16(-32768.0)), -32768) << "the smallest value";
   EXPECT_EQ(got(roundToInt16(32767.4)), 32767) << "rounds into range";

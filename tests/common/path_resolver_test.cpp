@@ -90,11 +90,6 @@ TEST(EqualsIgnoringCase, FoldsAsciiAndLatin1Letters) {
   EXPECT_FALSE(equalsIgnoringCase("[", "{")) << "only letters fold";
 }
 
-TEST(ResolveGamePath, AnExistingPathIsReturnedNormalised) {
-  const FakeProbe probe({"/game/Data/room1.txt"});
-  EXPECT_EQ(resolveGamePath("/game\\Data\\room1.txt", probe), "/game/Data/room1.txt") << "mixed separators";
-}
-
 TEST(ResolveGamePath, WrongCaseIsFoundAtEveryLevel) {
   const FakeProbe probe({"/game/Data/Rooms/room1.txt", "/game/Sounds/door.wav"});
   EXPECT_EQ(resolveGamePath("/GAME/data\\ROOMS/Room1.TXT", probe), "/game/Data/Rooms/room1.txt")
@@ -119,31 +114,23 @@ TEST(ResolveGamePath, AMissingComponentKeepsTheRestAsWritten) {
   EXPECT_EQ(resolveGamePath("/game/data/none.txt", probe), "/game/Data/none.txt") << "a missing file in a found folder";
 }
 
-TEST(ResolveGamePath, RelativePathsStartFromTheCurrentFolder) {
-  const FakeProbe probe({"Data/room1.txt"});
-  EXPECT_EQ(resolveGamePath("data\\ROOM1.txt", probe), "Data/room1.txt") << "a relative path is resolved";
-  EXPECT_EQ(resolveGamePath("other\\x.txt", probe), "other/x.txt") << "a missing relative path is kept";
-}
-
-TEST(ResolveGamePath, DotComponentsAreKept) {
+TEST(ResolveGamePath, RelativePathsStartFromTheCurrentFolderAndDotComponentsAreKept) {
+  const FakeProbe relative({"Data/room1.txt"});
+  EXPECT_EQ(resolveGamePath("data\\ROOM1.txt", relative), "Data/room1.txt") << "a relative path is resolved";
+  EXPECT_EQ(resolveGamePath("other\\x.txt", relative), "other/x.txt") << "a missing relative path is kept";
+  EXPECT_EQ(resolveGamePath("./DATA/room1.TXT", relative), "./Data/room1.txt")
+      << "a leading '.' is kept even where the probe does not list it";
   const FakeProbe probe({"/game/Data/room1.txt"});
   EXPECT_EQ(resolveGamePath("/game/./data/../Data/ROOM1.txt", probe), "/game/./Data/../Data/room1.txt")
       << "'.' and '..' are passed through; the names around them are still resolved";
-  const FakeProbe relative({"Data/room1.txt"});
-  EXPECT_EQ(resolveGamePath("./DATA/room1.TXT", relative), "./Data/room1.txt")
-      << "a leading '.' is kept even where the probe does not list it";
 }
 
-TEST(ResolveGamePath, EmptyAndRootPaths) {
-  const FakeProbe probe({"/game/a"});
+TEST(ResolveGamePath, AnExistingPathCostsOneLookUpAndEmptyOrRootPathsStay) {
+  const FakeProbe probe({"/game/Data/room1.txt"});
+  EXPECT_EQ(resolveGamePath("/game\\Data\\room1.txt", probe), "/game/Data/room1.txt") << "returned normalised";
+  EXPECT_EQ(probe.existsCalls, 1) << "no walk when the path is right as it is";
   EXPECT_EQ(resolveGamePath("", probe), "") << "an empty path stays empty";
   EXPECT_EQ(resolveGamePath("\\", probe), "/") << "the root";
-}
-
-TEST(ResolveGamePath, AnExistingPathCostsOneLookUp) {
-  const FakeProbe probe({"/game/Data/room1.txt"});
-  EXPECT_EQ(resolveGamePath("/game/Data/room1.txt", probe), "/game/Data/room1.txt");
-  EXPECT_EQ(probe.existsCalls, 1) << "no walk when the path is right as it is";
 }
 
 }  // namespace

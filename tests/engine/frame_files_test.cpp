@@ -1,4 +1,5 @@
-// The frame file and the link file.
+// The frame file and the link file (a task's message box, titled with the
+// game, is in every scenario).
 #include "engine/frame_files.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +14,6 @@ class FrameFilesTest : public ::testing::Test {
   fakes::FakeGame game;
   FrameInfo& frame = game.state.frame;
 };
-
-TEST_F(FrameFilesTest, ClearingLeavesMusicAfterMovieTrue) {
-  frame.FrameName = "Hall";
-  frame.Duration = 5;
-  frame.MusicAfterMovie = false;
-  ClearFrameInfo(frame);
-  EXPECT_EQ(frame.FrameName, "");
-  EXPECT_EQ(frame.Duration, 0);
-  EXPECT_TRUE(frame.MusicAfterMovie) << "the one member cleared to True";
-}
 
 TEST_F(FrameFilesTest, ReadsTenFieldsAndTheAreaCount) {
   game.put("/game/Frames/Hall.fme",
@@ -70,14 +61,6 @@ TEST_F(FrameFilesTest, AMissingOrBrokenLinkFileMeansNoAreasWithoutAMessage) {
   EXPECT_EQ(ReadAreasCount(game.context), 0);
   EXPECT_EQ(frame.AreasCount, 0) << "the failure also stores 0";
   EXPECT_TRUE(game.messages().empty());
-}
-
-TEST_F(FrameFilesTest, TaskMessagesCarryTheGameTitle) {
-  ShowGameMessage(game.context, "The door is locked.");
-  ASSERT_EQ(game.messages().size(), 1u);
-  EXPECT_EQ(game.messages()[0].title, "The Tale");
-  EXPECT_EQ(game.messages()[0].icon, ui::MsgBoxIcon::Information);
-  EXPECT_EQ(game.messages()[0].buttons, ui::MsgBoxButtons::Ok);
 }
 
 }  // namespace

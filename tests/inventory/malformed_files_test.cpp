@@ -70,75 +70,49 @@ TEST_F(MalformedPickFileTest, BrokenPickFilesGiveNothingSilently) {
     EXPECT_EQ(messageTexts(), kNothing) << file;
     EXPECT_EQ(game.ObjectsCount, 0) << file;
   }
-}
-
-TEST_F(MalformedPickFileTest, AQuotedOneIsTheNumberOne) {
-  defineItem("Lamp");
+  clickAreaWithPickFile("pick_unknown_item.dat");
+  EXPECT_EQ(messageTexts(), Names{"Unable to pick up 'Ghost'."}) << "an unknown item gives the pick-up's message";
+  EXPECT_EQ(game.ObjectsCount, 0);
+  machine.ui.messages.clear();
   clickAreaWithPickFile("pick_quoted_one.dat");
-  EXPECT_EQ(tags(), Names{"Lamp"});
+  EXPECT_EQ(tags(), Names{"Lamp"}) << "a quoted one is the number one";
   EXPECT_EQ(messageTexts(), kNothing);
 }
 
-TEST_F(MalformedPickFileTest, AnUnknownItemGivesThePickUpsMessage) {
-  clickAreaWithPickFile("pick_unknown_item.dat");
-  EXPECT_EQ(messageTexts(), Names{"Unable to pick up 'Ghost'."});
-  EXPECT_EQ(game.ObjectsCount, 0);
-}
+// --- combination files (Rope dropped on Hook) ----------------------------------------
 
-// --- combination files ---------------------------------------------------------------
-
-class MalformedCombinationFileTest : public GameWindowTest {
- protected:
-  MalformedCombinationFileTest() {
-    pickUp({"Rope", "Hook", "Lamp"});
-    defineItem("GrapplingHook");
-  }
-  void dropRopeOnHookWith(const std::string& file) {
-    put("/game/Areas/Rope_on_Hook.drg", malformed("inventory", file));
-    drag(*item(1), *item(2));
-  }
+struct CombinationCase {
+  const char* file;     // of tests/data/malformed/inventory, or "" for `fields`
+  const char* fields;   // Rope_on_Hook.drg itself
+  bool reported;        // "Unable to combine items."
+  Names after;          // the inventory afterwards
+  const char* why;
 };
 
-TEST_F(MalformedCombinationFileTest, AnEmptyFileIsReportedAndChangesNothing) {
-  dropRopeOnHookWith("combine_empty.drg");
-  EXPECT_EQ(messageTexts(), Names{"Unable to combine items."});
-  EXPECT_EQ(tags(), (Names{"Rope", "Hook", "Lamp"}));
-}
-
-TEST_F(MalformedCombinationFileTest, TwoFieldsRemoveBothItemsAndAreReported) {
-  dropRopeOnHookWith("combine_two_fields.drg");
-  EXPECT_EQ(messageTexts(), Names{"Unable to combine items."});
-  EXPECT_EQ(tags(), Names{"Lamp"}) << "the removals before the failure stay done";
-}
-
-TEST_F(MalformedCombinationFileTest, ThreeFieldsAddNothingAndAreReported) {
-  dropRopeOnHookWith("combine_three_fields.drg");
-  EXPECT_EQ(messageTexts(), Names{"Unable to combine items."});
-  EXPECT_EQ(tags(), (Names{"Rope", "Hook", "Lamp"})) << "the new item's name is missing";
-}
-
-TEST_F(MalformedCombinationFileTest, BooleanWordsAreNotOne) {
-  dropRopeOnHookWith("combine_word_flags.drg");
-  EXPECT_EQ(messageTexts(), kNothing);
-  EXPECT_EQ(tags(), (Names{"Rope", "Hook", "Lamp"}));
-}
-
-TEST_F(MalformedCombinationFileTest, QuotedOnesCount) {
-  dropRopeOnHookWith("combine_quoted_flags.drg");
-  EXPECT_EQ(messageTexts(), kNothing);
-  EXPECT_EQ(tags(), (Names{"Hook", "Lamp", "GrapplingHook"}));
-}
-
-TEST_F(MalformedCombinationFileTest, AWordIsNotOneButTheNextFieldsStillCount) {
-  dropRopeOnHookWith("combine_text_flag.drg");
-  EXPECT_EQ(messageTexts(), kNothing);
-  EXPECT_EQ(tags(), (Names{"Rope", "Lamp"})) << "the target, not moved, goes";
-}
-
-TEST_F(MalformedCombinationFileTest, FieldsAfterTheFourthAreNotRead) {
-  dropRopeOnHookWith("combine_extra_fields.drg");
-  EXPECT_EQ(messageTexts(), kNothing);
-  EXPECT_EQ(tags(), (Names{"Rope", "Hook", "Lamp", "GrapplingHook"}));
+TEST_F(GameWindowTest, EachCombinationFileGivesItsInventoryAndMessage) {
+  const std::vector<CombinationCase> cases = {
+      {"combine_empty.drg", "", true, {"Rope", "Hook", "Lamp"}, "an empty file changes nothing"},
+      {"combine_two_fields.drg", "", true, {"Lamp"}, "the removals before the failure stay done"},
+      {"combine_three_fields.drg", "", true, {"Rope", "Hook", "Lamp"}, "the new item's name is missing"},
+      {"", "0,0,0\r\n", true, {"Rope", "Hook", "Lamp"}, "field 4 is read even when nothing is added"},
+      {"combine_word_flags.drg", "", false, {"Rope", "Hook", "Lamp"}, "Boolean words are not 1"},
+      {"combine_quoted_flags.drg", "", false, {"Hook", "Lamp", "GrapplingHook"}, "quoted ones count"},
+      {"combine_text_flag.drg", "", false, {"Rope", "Lamp"}, "a word is not 1; the target, not moved, goes"},
+      {"combine_extra_fields.drg", "", false, {"Rope", "Hook", "Lamp", "GrapplingHook"},
+       "fields after the fourth are not read"},
+      {"", "1,0,0,\"\"\r\n", false, {"Hook", "Lamp"}, "the dragged item alone goes"},
+  };
+  for (const CombinationCase& c : cases) {
+    SCOPED_TRACE(c.why);
+    machine.ui.messages.clear();
+    game.ResetAll();
+    pickUp({"Rope", "Hook", "Lamp"});
+    defineItem("GrapplingHook");
+    put("/game/Areas/Rope_on_Hook.drg", *c.file != '\0' ? malformed("inventory", c.file) : c.fields);
+    drag(*item(1), *item(2));
+    EXPECT_EQ(messageTexts(), c.reported ? Names{"Unable to combine items."} : Names{}) << "the message, or none";
+    EXPECT_EQ(tags(), c.after) << "the inventory";
+  }
 }
 
 // --- text files ---------------------------------------------------------------------
@@ -146,6 +120,7 @@ TEST_F(MalformedCombinationFileTest, FieldsAfterTheFourthAreNotRead) {
 class MalformedTextFileTest : public GameWindowTest {
  protected:
   const ui::Control& loadOnly(const std::string& file) {
+    game.ResetFrameTexts();
     put("/game/Areas/Hall/t.lbl", malformed("texts", file));
     game.LoadTexts();
     EXPECT_EQ(messageTexts(), kNothing) << file << ": texts report nothing";
@@ -156,84 +131,65 @@ class MalformedTextFileTest : public GameWindowTest {
   [[nodiscard]] const ui::Control& templateText() const { return *text(0); }
 };
 
-TEST_F(MalformedTextFileTest, AnEmptyFileGivesTheTemplatesText) {
-  const ui::Control& t = loadOnly("text_empty.lbl");
-  EXPECT_EQ(t.caption(), "Text");
-  EXPECT_EQ(t.font(), kTemplateFont);
-  EXPECT_EQ(t.left(), templateText().left());
-}
+TEST_F(MalformedTextFileTest, FromABrokenFieldOnTheTemplatesValuesStay) {
+  const ui::Control* t = &loadOnly("text_empty.lbl");
+  EXPECT_EQ(t->caption(), "Text") << "an empty file gives the template's text";
+  EXPECT_EQ(t->font(), kTemplateFont);
+  EXPECT_EQ(t->left(), templateText().left());
 
-TEST_F(MalformedTextFileTest, ACaptionAloneKeepsTheTemplatesPlaceAndFont) {
-  const ui::Control& t = loadOnly("text_caption_only.lbl");
-  EXPECT_EQ(t.caption(), "Hello");
-  EXPECT_EQ(t.left(), templateText().left());
-  EXPECT_EQ(t.top(), templateText().top());
-  EXPECT_EQ(t.font(), kTemplateFont);
-}
+  t = &loadOnly("text_caption_only.lbl");
+  EXPECT_EQ(t->caption(), "Hello");
+  EXPECT_EQ(t->left(), templateText().left()) << "a caption alone keeps the template's place";
+  EXPECT_EQ(t->top(), templateText().top());
+  EXPECT_EQ(t->font(), kTemplateFont);
 
-TEST_F(MalformedTextFileTest, ABadLeftEndsTheReading) {
-  const ui::Control& t = loadOnly("text_bad_left.lbl");
-  EXPECT_EQ(t.caption(), "Hi");
-  EXPECT_EQ(t.left(), templateText().left()) << "left is not a number";
-  EXPECT_EQ(t.top(), templateText().top()) << "later fields keep the template's values";
-  EXPECT_EQ(t.font(), kTemplateFont);
-  EXPECT_EQ(t.foreColor(), templateText().foreColor());
-}
+  t = &loadOnly("text_bad_left.lbl");
+  EXPECT_EQ(t->caption(), "Hi");
+  EXPECT_EQ(t->left(), templateText().left()) << "left is not a number";
+  EXPECT_EQ(t->top(), templateText().top()) << "later fields keep the template's values";
+  EXPECT_EQ(t->font(), kTemplateFont);
+  EXPECT_EQ(t->foreColor(), templateText().foreColor());
 
-TEST_F(MalformedTextFileTest, ABadBoldEndsTheReading) {
-  const ui::Control& t = loadOnly("text_bad_bold.lbl");
-  EXPECT_EQ(t.top(), 30) << "the fields before it are set";
-  EXPECT_EQ(t.font(), kTemplateFont) << "bold and the later fields keep the template's values";
-}
+  t = &loadOnly("text_bad_bold.lbl");
+  EXPECT_EQ(t->top(), 30) << "the fields before a bad bold are set";
+  EXPECT_EQ(t->font(), kTemplateFont) << "bold and the later fields keep the template's values";
 
-TEST_F(MalformedTextFileTest, ASizeBelowZeroKeepsTheTemplatesSize) {
-  const ui::Control& t = loadOnly("text_bad_size.lbl");
-  EXPECT_EQ(t.font(), (ui::Font{"Courier New", 24.0, false, true, false, false}))
-      << "name and styles before the size are set, the rest are the template's";
-  EXPECT_EQ(t.foreColor(), templateText().foreColor());
-}
+  t = &loadOnly("text_bad_size.lbl");
+  EXPECT_EQ(t->font(), (ui::Font{"Courier New", 24.0, false, true, false, false}))
+      << "a size below zero: name and styles before the size are set, the rest are the template's";
+  EXPECT_EQ(t->foreColor(), templateText().foreColor());
 
-TEST_F(MalformedTextFileTest, AnEmptyFontNameKeepsTheTemplatesFont) {
-  const ui::Control& t = loadOnly("text_empty_font_name.lbl");
-  EXPECT_EQ(t.font(), (ui::Font{"Arial", 24.0, true, true, false, false}))
-      << "bold and italic are set; the name, size and later styles are the template's";
-  EXPECT_EQ(t.foreColor(), templateText().foreColor());
-}
+  t = &loadOnly("text_empty_font_name.lbl");
+  EXPECT_EQ(t->font(), (ui::Font{"Arial", 24.0, true, true, false, false}))
+      << "an empty font name: bold and italic are set; the name, size and later styles are the template's";
+  EXPECT_EQ(t->foreColor(), templateText().foreColor());
 
-TEST_F(MalformedTextFileTest, ABadColourKeepsTheTemplatesColour) {
   for (const char* file : {"text_bad_colour.lbl", "text_colour_out_of_range.lbl"}) {
-    game.ResetFrameTexts();
-    const ui::Control& t = loadOnly(file);
-    EXPECT_EQ(t.font(), (ui::Font{"Courier New", 12.0, false, true, true, true})) << file;
-    EXPECT_EQ(t.foreColor(), templateText().foreColor()) << file;
+    t = &loadOnly(file);
+    EXPECT_EQ(t->font(), (ui::Font{"Courier New", 12.0, false, true, true, true})) << file;
+    EXPECT_EQ(t->foreColor(), templateText().foreColor()) << file << ": a bad colour keeps the template's";
   }
+
+  t = &loadOnly("text_unterminated_quote.lbl");
+  EXPECT_EQ(t->caption(), "Hi,15,30\r\n") << "an open quote takes the rest of the file";
+  EXPECT_EQ(t->left(), templateText().left());
 }
 
-TEST_F(MalformedTextFileTest, AnOpenQuoteTakesTheRestOfTheFile) {
-  const ui::Control& t = loadOnly("text_unterminated_quote.lbl");
-  EXPECT_EQ(t.caption(), "Hi,15,30\r\n");
-  EXPECT_EQ(t.left(), templateText().left());
-}
+TEST_F(MalformedTextFileTest, OddFieldsThatStillRead) {
+  const ui::Control* t = &loadOnly("text_extra_fields.lbl");
+  EXPECT_EQ(t->caption(), "Hi");
+  EXPECT_EQ(t->foreColor(), ui::rgb(255, 0, 0)) << "fields after the tenth are ignored";
 
-TEST_F(MalformedTextFileTest, FieldsAfterTheTenthAreIgnored) {
-  const ui::Control& t = loadOnly("text_extra_fields.lbl");
-  EXPECT_EQ(t.caption(), "Hi");
-  EXPECT_EQ(t.foreColor(), ui::rgb(255, 0, 0));
-}
+  t = &loadOnly("text_number_caption.lbl");
+  EXPECT_EQ(t->caption(), "42") << "a number is a caption too";
+  EXPECT_EQ(t->top(), 30);
 
-TEST_F(MalformedTextFileTest, ANumberIsACaptionToo) {
-  const ui::Control& t = loadOnly("text_number_caption.lbl");
-  EXPECT_EQ(t.caption(), "42");
-  EXPECT_EQ(t.top(), 30);
-}
-
-TEST_F(MalformedTextFileTest, FractionsAreRoundedOrKept) {
-  const ui::Control& t = loadOnly("text_fractions.lbl");
-  EXPECT_EQ(t.left(), 10) << "10.5 rounds to even";
-  EXPECT_EQ(t.top(), 12) << "11.5 rounds to even";
-  EXPECT_TRUE(t.font().bold) << "0.25 is not 0";
-  EXPECT_EQ(t.font().size, 9.5) << "a font size keeps its fraction";
-  EXPECT_EQ(t.foreColor(), 254) << "254.5 rounds to even";
+  t = &loadOnly("text_fractions.lbl");
+  EXPECT_EQ(t->left(), 10) << "10.5 rounds to even";
+  EXPECT_EQ(t->top(), 12) << "11.5 rounds to even";
+  EXPECT_TRUE(t->font().bold) << "0.25 is not 0";
+  EXPECT_EQ(t->font().size, 9.5) << "a font size keeps its fraction";
+  EXPECT_EQ(t->foreColor(), 254) << "254.5 rounds to even";
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The media player's command strings, exactly as the media interface gets
-// them.
+// them (a video that fails to open is in the newgame scenario "tour").
 #include <gtest/gtest.h>
 
 #include "media/media_players.h"
@@ -84,40 +84,6 @@ TEST_F(MmediaTest, TwoPlayersNeverShareAnAlias) {
   player.mmClose();
   sound.mmOpen("bell.wav");
   EXPECT_EQ(sound.alias(), "wav7") << "a free alias is kept as the player makes it";
-}
-
-TEST_F(MmediaTest, PlayMovieQuotesTheNameAndReportsAFailedOpen) {
-  ui::Window window{machine.ui.windows(), "Game"};
-  window.onCreate = [&window] { window.add(ui::ControlKind::PictureBox, "PictureBox"); };
-  window.load();
-  const ui::Control& where = *window.find("PictureBox");
-  machine.media.replies.clear();
-  std::string name = "game/Frames/gone.avi";
-  // Every open fails: the media interface answers "file not found".
-  struct FailingOpen : platform::MediaControl {
-    Commands sent;
-    platform::MediaReply sendString(std::string_view c, std::size_t) override {
-      sent.emplace_back(c);
-      return {c.starts_with("Open") ? 275 : 0, {}};
-    }
-  } failing;
-  MediaEnvironment failingEnv{failing, machine.clock, machine.ui, title, {}};
-  Mmedia movie{failingEnv};
-  movie.PlayMovie(name, where);
-  EXPECT_EQ(name, "\"game/Frames/gone.avi\"") << "the caller's name receives the quotes";
-  ASSERT_EQ(failing.sent.size(), 2u);
-  const std::string alias = movie.alias();
-  EXPECT_EQ(failing.sent[0], "Open \"game/Frames/gone.avi\" ALIAS " + alias + " TYPE AviVideo wait parent " +
-                                 std::to_string(where.handle()) + " style child");
-  EXPECT_EQ(failing.sent[1], "play " + alias) << "play is sent after a failed open too";
-  const int number = std::stoi(alias);
-  EXPECT_GE(number, 1);
-  EXPECT_LE(number, 50) << "video aliases are 1 to 50";
-  ASSERT_EQ(machine.ui.messages.size(), 1u);
-  EXPECT_EQ(machine.ui.messages[0].text,
-            "Unable to play video. Probably file not found ('\"game/Frames/gone.avi\"').");
-  EXPECT_EQ(machine.ui.messages[0].title, "The Tale");
-  EXPECT_EQ(machine.ui.messages[0].icon, ui::MsgBoxIcon::Information);
 }
 
 TEST_F(MmediaTest, ASecondVideoClosesTheFirstOneStillHeld) {

@@ -27,25 +27,12 @@ TEST(SavedGameBytes, EveryFieldOnALineOfItsOwnTextQuotedNumbersBare) {
             "\"Hall\"\r\n2\r\n\"DoorOpen\"\r\n1\r\n\"LampLit\"\r\n0\r\n1\r\n\"Kitchen\"\r\n2\r\n2\r\n"
             "\"Lamp\"\r\n\"Key\"\r\n")
       << "the twelve lines of a game saved in the Hall with two variables, one area gone and two items";
-}
-
-TEST(SavedGameBytes, AnEmptyGameIsTheFrameAndThreeCountsOfZero) {
-  SavedGameContent game;
-  game.frame = "Hall";
-  EXPECT_EQ(savedGameBytes(game), "\"Hall\"\r\n0\r\n0\r\n0\r\n") << "nothing follows a count of 0";
-}
-
-TEST(SavedGameBytes, TextIsWrittenInWindows1252) {
   SavedGameContent game;
   game.frame = "Caf\xC3\xA9";  // UTF-8 inside the program
   game.items = {"\xE2\x82\xAC coin"};
   EXPECT_EQ(savedGameBytes(game), "\"Caf\xE9\"\r\n0\r\n0\r\n1\r\n\"\x80 coin\"\r\n")
-      << "one byte per letter, as the data files of the game hold their text";
-}
-
-TEST(SavedGameBytes, NegativeValuesAndEmptyNamesStayReadable) {
-  SavedGameContent game;
-  game.frame = "";
+      << "nothing follows a count of 0; one byte per letter in Windows-1252, as the game's data files";
+  game = SavedGameContent{};
   game.variables = {{"Counter", -3}};
   game.disappeared = {{"", 0}};
   EXPECT_EQ(savedGameBytes(game), "\"\"\r\n1\r\n\"Counter\"\r\n-3\r\n1\r\n\"\"\r\n0\r\n0\r\n")

@@ -9,52 +9,38 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "common/memory_file_system.h"
 #include "common/program_state.h"
-#include "platform/file_system.h"
 
 namespace quorlen {
 namespace {
 
 // Files in memory, with a disk that fills up and files that are in use.
-class FlakyFileSystem final : public platform::FileSystem {
+class FlakyFileSystem final : public fakes::MemoryFileSystem {
  public:
-  std::map<std::string, std::string> files;
   std::optional<std::size_t> failWritesAfter;  // bytes that still fit
   std::set<std::string> inUse;                  // cannot be replaced or removed
   std::vector<std::string> writes;              // every path written to
 
-  std::string programFolder() const override { return "game"; }
-  Result<std::string> readFile(const std::string& path) override {
-    auto it = files.find(path);
-    if (it == files.end()) return makeError(ErrorKind::NotFound, path);
-    return it->second;
-  }
   Result<void> writeFile(const std::string& path, std::string_view bytes) override {
     writes.push_back(path);
     if (failWritesAfter && bytes.size() > *failWritesAfter) {
       files[path] = std::string(bytes.substr(0, *failWritesAfter));
       return makeError(ErrorKind::WriteFailed, "full");
     }
-    files[path] = std::string(bytes);
-    return {};
+    return MemoryFileSystem::writeFile(path, bytes);
   }
   Result<void> replaceFile(const std::string& from, const std::string& to) override {
     if (inUse.count(to) != 0 || inUse.count(from) != 0) return makeError(ErrorKind::Refused, "in use");
-    auto it = files.find(from);
-    if (it == files.end()) return makeError(ErrorKind::NotFound, from);
-    files[to] = it->second;
-    files.erase(it);
-    return {};
+    return MemoryFileSystem::replaceFile(from, to);
   }
   Result<void> removeFile(const std::string& path) override {
     if (inUse.count(path) != 0) return makeError(ErrorKind::Refused, "in use");
-    if (files.erase(path) == 0) return makeError(ErrorKind::NotFound, path);
-    return {};
+    return MemoryFileSystem::removeFile(path);
   }
-  bool fileExists(const std::string& path) override { return files.count(path) != 0; }
-  std::vector<std::string> listFiles(const std::string&, std::string_view) override { return {}; }
-  std::string resolve(const std::string& path) override { return path; }
 };
 
 const std::string kOld = "\"Kitchen\"\r\n0\r\n0\r\n0\r\n";
@@ -62,80 +48,70 @@ const std::string kNew = "\"Hall\"\r\n1\r\n\"DoorOpen\"\r\n1\r\n0\r\n0\r\n";
 
 TEST(StoreSavedGame, ANewSavedGameEndsUpUnderItsNameAlone) {
   FlakyFileSystem fs;
-  ASSERT_TRUE(storeSavedGame(fs, "game/Hall.sav", kNew));
-  EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{"game/Hall.sav", kNew}}))
+  ASSERT_TRUE(storeSavedGame(fs, "/game/Hall.sav", kNew));
+  EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{"/game/Hall.sav", kNew}}))
       << "the content in place and no pending file left beside it";
 }
 
 TEST(StoreSavedGame, ReplacingPutsTheNewContentInPlace) {
   FlakyFileSystem fs;
-  fs.files["game/Hall.sav"] = kOld;
-  ASSERT_TRUE(storeSavedGame(fs, "game/Hall.sav", kNew));
-  EXPECT_EQ(fs.files["game/Hall.sav"], kNew) << "the old saved game was replaced";
-  EXPECT_EQ(fs.writes, std::vector<std::string>{"game/Hall.sav.new"})
+  fs.files["/game/Hall.sav"] = kOld;
+  ASSERT_TRUE(storeSavedGame(fs, "/game/Hall.sav", kNew));
+  EXPECT_EQ(fs.files["/game/Hall.sav"], kNew) << "the old saved game was replaced";
+  EXPECT_EQ(fs.writes, std::vector<std::string>{"/game/Hall.sav.new"})
       << "the old file itself is never opened for writing";
-  EXPECT_EQ(fs.files.count("game/Hall.sav.new"), 0u) << "the pending file became the saved game";
+  EXPECT_EQ(fs.files.count("/game/Hall.sav.new"), 0u) << "the pending file became the saved game";
 }
 
 TEST(StoreSavedGame, ADiskThatFillsUpHalfWayLeavesTheOldSavedGame) {
   FlakyFileSystem fs;
-  fs.files["game/Hall.sav"] = kOld;
+  fs.files["/game/Hall.sav"] = kOld;
   fs.failWritesAfter = 10;
-  const Result<void> stored = storeSavedGame(fs, "game/Hall.sav", kNew);
+  const Result<void> stored = storeSavedGame(fs, "/game/Hall.sav", kNew);
   EXPECT_EQ(stored.ok() ? std::nullopt : std::optional(stored.error().kind), ErrorKind::WriteFailed)
       << "the failure is reported";
-  EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{"game/Hall.sav", kOld}}))
+  EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{"/game/Hall.sav", kOld}}))
       << "the old saved game intact and the partial pending file removed";
 }
 
 TEST(StoreSavedGame, AFailedNewSavedGameLeavesNoFileBehind) {
   FlakyFileSystem fs;
   fs.failWritesAfter = 0;
-  EXPECT_FALSE(storeSavedGame(fs, "game/Attic.sav", kNew)) << "nothing could be written";
+  EXPECT_FALSE(storeSavedGame(fs, "/game/Attic.sav", kNew)) << "nothing could be written";
   EXPECT_TRUE(fs.files.empty()) << "neither an empty saved game nor a pending file stays";
 }
 
 TEST(StoreSavedGame, ASavedGameInUseIsLeftAsItWas) {
   FlakyFileSystem fs;
-  fs.files["game/Hall.sav"] = kOld;
-  fs.inUse.insert("game/Hall.sav");
-  EXPECT_FALSE(storeSavedGame(fs, "game/Hall.sav", kNew)) << "the replacement was refused";
-  EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{"game/Hall.sav", kOld}}))
+  fs.files["/game/Hall.sav"] = kOld;
+  fs.inUse.insert("/game/Hall.sav");
+  EXPECT_FALSE(storeSavedGame(fs, "/game/Hall.sav", kNew)) << "the replacement was refused";
+  EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{"/game/Hall.sav", kOld}}))
       << "the old content stays and the pending file is removed";
 }
 
-TEST(SavedGameNames, ThePathIsTheGameFolderTheNameAndSav) {
-  GamePaths paths;
-  paths.GameFolder = "game/";
-  EXPECT_EQ(savedGamePath(paths, "Hall"), "game/Hall.sav");
-  EXPECT_EQ(savedGamePath(paths, "Hall.sav"), "game/Hall.sav.sav") << "a typed ending is not stripped";
-}
-
-TEST(SavedGameNames, NamesThatWouldLeaveTheGameFolderAreRefused) {
-  EXPECT_FALSE(isPlainSavedGameName("../Outside")) << "the parent folder";
-  EXPECT_FALSE(isPlainSavedGameName("..\\Outside")) << "the parent folder, Windows style";
-  EXPECT_FALSE(isPlainSavedGameName("Frames/Hall")) << "a sub-folder would overwrite game files";
-  EXPECT_FALSE(isPlainSavedGameName("/tmp/x")) << "an absolute path";
-  EXPECT_FALSE(isPlainSavedGameName("C:Games")) << "a drive";
-  EXPECT_FALSE(isPlainSavedGameName("C:\\Games\\x")) << "a drive and folders";
-}
-
-TEST(SavedGameNames, NamesWithControlCharactersAreRefused) {
+TEST(SavedGameNames, NamesThatWouldLeaveTheGameFolderOrSpoilThePathAreRefused) {
   using namespace std::string_literals;
-  EXPECT_FALSE(isPlainSavedGameName("Hall\0Frames"s))
-      << "a NUL would end the path at Hall, and the file written would not be the saved game";
-  EXPECT_FALSE(isPlainSavedGameName("two\r\nlines")) << "a line end is no part of a file name";
-  EXPECT_FALSE(isPlainSavedGameName("tab\there")) << "nor a tab";
-  EXPECT_FALSE(isPlainSavedGameName("\x1F")) << "nor anything below a blank";
-  EXPECT_TRUE(isPlainSavedGameName(" Hall ")) << "blanks themselves are allowed";
-}
-
-TEST(SavedGameNames, AnyOtherNameIsUsedAsTyped) {
-  EXPECT_TRUE(isPlainSavedGameName("Hall"));
-  EXPECT_TRUE(isPlainSavedGameName("Hall.sav")) << "saved as Hall.sav.sav";
-  EXPECT_TRUE(isPlainSavedGameName("..")) << "with .sav added it is the file ...sav of the game folder";
-  EXPECT_TRUE(isPlainSavedGameName("my game, day 2")) << "blanks and commas";
-  EXPECT_TRUE(isPlainSavedGameName("Caf\xC3\xA9")) << "letters beyond ASCII";
+  GamePaths paths;
+  paths.GameFolder = "/game/";
+  EXPECT_EQ(savedGamePath(paths, "Hall.sav"), "/game/Hall.sav.sav") << "the game folder, the name and .sav";
+  const std::vector<std::pair<std::string, const char*>> refused = {
+      {"../Outside", "the parent folder"},
+      {"..\\Outside", "the parent folder, Windows style"},
+      {"Frames/Hall", "a sub-folder would overwrite game files"},
+      {"/tmp/x", "an absolute path"},
+      {"C:Games", "a drive"},
+      {"C:\\Games\\x", "a drive and folders"},
+      {"Hall\0Frames"s, "a NUL would end the path at Hall, and the file written would not be the saved game"},
+      {"two\r\nlines", "a line end is no part of a file name"},
+      {"tab\there", "nor a tab"},
+      {"\x1F", "nor anything below a blank"},
+  };
+  for (const auto& [name, why] : refused) EXPECT_FALSE(isPlainSavedGameName(name)) << why;
+  for (const char* name : {"Hall", " Hall ", "Hall.sav", "..", "my game, day 2", "Caf\xC3\xA9"}) {
+    EXPECT_TRUE(isPlainSavedGameName(name)) << name << ": blanks, commas, a typed .sav, \"..\" (the file ...sav) "
+                                            << "and letters beyond ASCII are used as typed";
+  }
 }
 
 }  // namespace

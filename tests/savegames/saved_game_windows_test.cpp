@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -15,28 +11,22 @@
 #include "savegames/load_game_window.h"
 #include "savegames/save_game_window.h"
 #include "startup/program.h"
+#include "support/temp_folder.h"
 
 namespace quorlen {
 namespace {
-namespace fs = std::filesystem;
 
 class SavedGameWindows : public ::testing::Test {
  protected:
-  void SetUp() override {
-    game_ = fs::temp_directory_path() /
-            ("quorlen-save-windows-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(game_);
-    fs::create_directories(game_ / "Config");
-    std::ofstream(game_ / "Config" / "General", std::ios::binary)
-        << "\"tale\"\r\n\"\"\r\n\"Tale\"\r\n3\r\n\"Hall\"\r\n\"\"\r\n640\r\n480\r\n\"\"\r\n\"\"\r\n\"\"\r\n0\r\n";
-    std::ofstream(game_ / "Config" / "Variables", std::ios::binary) << "0\r\n";
-    std::ofstream(game_ / "Hall.sav", std::ios::binary) << "\"Hall\"\r\n0\r\n0\r\n0\r\n";
-    options_.gameFolder = game_.string();
+  SavedGameWindows() {
+    game_.put("Config/General",
+              "\"tale\"\r\n\"\"\r\n\"Tale\"\r\n3\r\n\"Hall\"\r\n\"\"\r\n640\r\n480\r\n\"\"\r\n\"\"\r\n\"\"\r\n0\r\n");
+    game_.put("Config/Variables", "0\r\n");
+    game_.put("Hall.sav", "\"Hall\"\r\n0\r\n0\r\n0\r\n");
+    options_.gameFolder = game_.path().string();
     options_.displayWidth = 800;
     options_.displayHeight = 600;
   }
-  void TearDown() override { fs::remove_all(game_); }
 
   static void expectCentred(const ui::Window& w) {
     EXPECT_EQ(w.left(), (800 * ui::kTwipsPerPixel - w.width()) / 2)
@@ -53,47 +43,39 @@ class SavedGameWindows : public ::testing::Test {
     EXPECT_EQ(button->isCancel(), isCancel) << w.name() << "." << name << ": Esc presses the cancel button";
   }
 
-  fs::path game_;
+  testing::TempFolder game_{"quorlen-save-windows"};
   headless::MachineOptions options_;
   std::istringstream script_;
   std::ostringstream transcript_;
 };
 
-TEST_F(SavedGameWindows, TheLoadWindowIsCentredWithItsControls) {
+TEST_F(SavedGameWindows, BothWindowsAreCentredWithTheirControls) {
   headless::HeadlessPlatform machine(options_, script_, transcript_);
   Program program(machine.platform());
   program.start();
   program.loadGame().LoadSaveGames();
-  const ui::Window& w = program.loadGame().window();
-  EXPECT_EQ(w.title(), "Load a previously saved game");
-  expectCentred(w);
-  ASSERT_NE(w.find("Label1"), nullptr);
-  EXPECT_EQ(w.find("Label1")->caption(), "Select the game you wish to load and click \"LOAD\".");
-  expectButton(w, "Command2", "LOAD", true, false);
-  expectButton(w, "Command1", "Cancel", false, true);
-  ASSERT_NE(w.find("File1"), nullptr);
-  EXPECT_FALSE(w.find("File1")->visible()) << "the file list only serves the listing";
-  EXPECT_EQ(w.find("List1")->items(), std::vector<std::string>{"Hall"}) << "the saved games, without .sav";
-}
-
-TEST_F(SavedGameWindows, TheSaveWindowIsCentredWithItsControls) {
-  headless::HeadlessPlatform machine(options_, script_, transcript_);
-  Program program(machine.platform());
-  program.start();
   program.saveGame().LoadSaveGames();
-  const ui::Window& w = program.saveGame().window();
-  EXPECT_EQ(w.title(), "Save the current game");
-  expectCentred(w);
-  ASSERT_NE(w.find("Label2"), nullptr);
-  EXPECT_EQ(w.find("Label2")->caption(), "Enter the name of the game you want to save:");
-  ASSERT_NE(w.find("Text1"), nullptr);
-  EXPECT_EQ(w.find("Text1")->text(), "") << "the name is empty when the window opens";
-  expectButton(w, "Command2", "SAVE", true, false);
-  expectButton(w, "Command1", "Cancel", false, true);
-  expectButton(w, "Command3", "Remove selected", false, false);
-  ASSERT_NE(w.find("File1"), nullptr);
-  EXPECT_FALSE(w.find("File1")->visible()) << "the file list only serves the listing";
-  EXPECT_EQ(w.find("List1")->items(), std::vector<std::string>{"Hall"}) << "the saved games, without .sav";
+  const ui::Window& load = program.loadGame().window();
+  const ui::Window& save = program.saveGame().window();
+  EXPECT_EQ(load.title(), "Load a previously saved game");
+  EXPECT_EQ(save.title(), "Save the current game");
+  ASSERT_NE(load.find("Label1"), nullptr);
+  EXPECT_EQ(load.find("Label1")->caption(), "Select the game you wish to load and click \"LOAD\".");
+  ASSERT_NE(save.find("Label2"), nullptr);
+  EXPECT_EQ(save.find("Label2")->caption(), "Enter the name of the game you want to save:");
+  ASSERT_NE(save.find("Text1"), nullptr);
+  EXPECT_EQ(save.find("Text1")->text(), "") << "the name is empty when the window opens";
+  expectButton(load, "Command2", "LOAD", true, false);
+  expectButton(load, "Command1", "Cancel", false, true);
+  expectButton(save, "Command2", "SAVE", true, false);
+  expectButton(save, "Command1", "Cancel", false, true);
+  expectButton(save, "Command3", "Remove selected", false, false);
+  for (const ui::Window* w : {&load, &save}) {
+    expectCentred(*w);
+    ASSERT_NE(w->find("File1"), nullptr);
+    EXPECT_FALSE(w->find("File1")->visible()) << w->name() << ": the file list only serves the listing";
+    EXPECT_EQ(w->find("List1")->items(), std::vector<std::string>{"Hall"}) << "the saved games, without .sav";
+  }
 }
 
 }  // namespace

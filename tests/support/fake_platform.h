@@ -4,6 +4,7 @@
 // that record what they are asked and answer as the test says.
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -32,11 +33,15 @@ class RecordingUi final : public ui::UserInterface, public ui::WindowHost {
   int doEventsCalls = 0;
   int waitedMilliseconds = 0;
   std::vector<std::string> notices;     // "show NAME", "hide NAME", "unload NAME"
+  // Runs inside every message box before it is answered, as the window
+  // system lets the frame timer fire then.
+  std::function<void()> whileMessageShows;
 
   ui::WindowManager& windows() override { return manager_; }
   void runMainLoop() override {}
   ui::MsgBoxResult messageBox(const std::string& text, ui::MsgBoxButtons buttons, ui::MsgBoxIcon icon,
                               const std::string& title) override {
+    if (whileMessageShows) whileMessageShows();
     messages.push_back({text, buttons, icon, title});
     if (answers.empty()) return ui::defaultAnswer(buttons);
     const ui::MsgBoxResult answer = answers.front();

@@ -1,20 +1,14 @@
 #pragma once
 // A loaded game window over the fake machine, showing the frame Hall of a
 // game 640 x 480 pixels in /game. The areas, inventory and texts tests build
-// on it. Its window system can let something happen while a message box
-// shows (as the window system lets the frame timer fire then), and its file
-// system can list folders.
+// on it. Its file system can list folders.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "engine/game_window.h"
@@ -24,32 +18,6 @@
 #include "support/fake_platform.h"
 
 namespace quorlen::testing {
-
-// The recording window system, with a hook that runs inside every message
-// box before it is answered.
-class HookedUi final : public ui::UserInterface {
- public:
-  explicit HookedUi(fakes::RecordingUi& inner) : inner_(inner) {}
-
-  std::function<void()> whileMessageShows;
-
-  ui::WindowManager& windows() override { return inner_.windows(); }
-  void runMainLoop() override { inner_.runMainLoop(); }
-  ui::MsgBoxResult messageBox(const std::string& text, ui::MsgBoxButtons buttons, ui::MsgBoxIcon icon,
-                              const std::string& title) override {
-    if (whileMessageShows) whileMessageShows();
-    return inner_.messageBox(text, buttons, icon, title);
-  }
-  void doEvents() override { inner_.doEvents(); }
-  void waitEvents(int timeoutMilliseconds) override { inner_.waitEvents(timeoutMilliseconds); }
-  void waitElapsed(int milliseconds) override { inner_.waitElapsed(milliseconds); }
-  [[noreturn]] void endProgram() override { inner_.endProgram(); }
-  Result<ui::Picture> loadPicture(const std::string& path) override { return inner_.loadPicture(path); }
-  Result<ui::Pointer> loadCursor(const std::string& path) override { return inner_.loadCursor(path); }
-
- private:
-  fakes::RecordingUi& inner_;
-};
 
 class FrameGameTest : public ::testing::Test {
  protected:
@@ -87,28 +55,20 @@ class FrameGameTest : public ::testing::Test {
     return out;
   }
 
-  // Presses a button on a control and releases it there, as the window
-  // system delivers it.
-  void press(ui::Control& on, ui::MouseButton button = ui::MouseButton::Left) {
+  // Presses a button on one control and releases it over another, as the
+  // window system delivers it.
+  void drag(ui::Control& from, ui::Control& to, ui::MouseButton button = ui::MouseButton::Left) {
     ui::WindowManager& manager = machine.ui.windows();
     const ui::Handle window = game.window().handle();
-    manager.post(ui::PointerDown{window, on.handle(), 0, 0, button});
-    manager.post(ui::PointerUp{window, 0, 0, button, on.handle()});
+    manager.post(ui::PointerDown{window, from.handle(), 0, 0, button});
+    manager.post(ui::PointerUp{window, 0, 0, button, to.handle()});
     manager.dispatchPending();
   }
-  // Presses the left button on one control and releases it over another.
-  void drag(ui::Control& from, ui::Control& to) {
-    ui::WindowManager& manager = machine.ui.windows();
-    const ui::Handle window = game.window().handle();
-    manager.post(ui::PointerDown{window, from.handle(), 0, 0, ui::MouseButton::Left});
-    manager.post(ui::PointerUp{window, 0, 0, ui::MouseButton::Left, to.handle()});
-    manager.dispatchPending();
-  }
+  void press(ui::Control& on, ui::MouseButton button = ui::MouseButton::Left) { drag(on, on, button); }
 
   fakes::FakePlatform machine;
-  HookedUi ui{machine.ui};
   fakes::ListingFileSystem files{machine.files};
-  platform::Platform platform{ui, machine.media, machine.display, machine.settings, machine.shell, files,
+  platform::Platform platform{machine.ui, machine.media, machine.display, machine.settings, machine.shell, files,
                               machine.clock};
   Program program{platform};
   GameWindow& game = program.game();

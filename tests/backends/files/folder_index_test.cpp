@@ -8,10 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "support/temp_folder.h"
 
 namespace quorlen::backends {
 namespace {
@@ -19,16 +20,9 @@ namespace fs = std::filesystem;
 
 class FolderIndexTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quorlen-index-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr) << "a temporary folder for the test";
-    folder_ = pattern;
-    std::ofstream(fs::path(folder_) / "Hall.fme") << "x";
-    std::ofstream(fs::path(folder_) / "hall.FME") << "x";
-  }
-  void TearDown() override {
-    std::error_code error;
-    fs::remove_all(folder_, error);
+  FolderIndexTest() {
+    temp_.put("Hall.fme", "x");
+    temp_.put("hall.FME", "x");
   }
   // The folder as one unchanged for a minute.
   void age() const {
@@ -36,7 +30,8 @@ class FolderIndexTest : public ::testing::Test {
     ASSERT_EQ(utimensat(AT_FDCWD, folder_.c_str(), minuteAgo, 0), 0);
   }
 
-  std::string folder_;
+  testing::TempFolder temp_{"quorlen-index"};
+  std::string folder_ = temp_.path().string();
 };
 
 TEST_F(FolderIndexTest, AnUnchangedFolderIsListedOnce) {

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -15,6 +14,7 @@
 #include "backends/shared/files/disk_file_system.h"
 #include "common/field_reader.h"
 #include "common/result_testing.h"
+#include "support/temp_folder.h"
 
 namespace quorlen::backends {
 namespace {
@@ -22,18 +22,10 @@ namespace fs = std::filesystem;
 
 class UntrustedFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quorlen-untrusted-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr) << "a temporary folder for the test";
-    root_ = pattern;
-    game_ = root_ / "game";
+  UntrustedFolderTest() {
     fs::create_directories(game_ / "Frames");
     fs::create_directories(game_ / "Config");
     put(root_ / "outside.txt", "the user's own file");
-  }
-  void TearDown() override {
-    std::error_code error;
-    fs::remove_all(root_, error);
   }
 
   static void put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
@@ -43,8 +35,9 @@ class UntrustedFolderTest : public ::testing::Test {
   }
   std::string in(const std::string& relative) const { return (game_ / relative).string(); }
 
-  fs::path root_;
-  fs::path game_;
+  testing::TempFolder folder_{"quorlen-untrusted"};
+  fs::path root_ = folder_.path();
+  fs::path game_ = root_ / "game";
 };
 
 TEST_F(UntrustedFolderTest, OnlyPlainFilesAreRead) {

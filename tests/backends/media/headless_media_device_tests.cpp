@@ -4,7 +4,7 @@
 
 #include "backends/headless/media/headless_media_devices.h"
 #include "backends/media/media_test_files.h"
-#include "backends/media/memory_file_system.h"
+#include "common/memory_file_system.h"
 #include "backends/shared/media/media_errors.h"
 
 namespace quorlen::testing {
@@ -15,9 +15,9 @@ using backends::MediaDeviceType;
 using backends::MediaMode;
 
 TEST(HeadlessMediaDeviceFactory, OnlyVideoKeepsAParentWindow) {
-  MemoryFileSystem files;
-  files.add("/a.wav", waveFile(100, 100));
-  files.add("/a.avi", aviFile(1000, 5));
+  fakes::MemoryFileSystem files;
+  files.files["/a.wav"] = waveFile(100, 100);
+  files.files["/a.avi"] = aviFile(1000, 5);
   backends::HeadlessMediaDeviceFactory factory(files);
 
   auto video = factory.open(MediaDeviceType::AviVideo, "/a.avi", 77);

@@ -73,13 +73,10 @@ TEST(MediaFileHeaders, AviLengthIsFramesOverTheFrameRate) {
       << "cut-off main header";
 }
 
-TEST(MidiDuration, DefaultTempoIsHalfASecondPerQuarter) {
+TEST(MidiDuration, TempoDivisionAndTheLongestTrack) {
   // One quarter note at 96 ticks a quarter, then the end of the track.
   const std::string track = bytes({0x00, 0x90, 0x40, 0x7F, 0x60, 0x80, 0x40, 0x00}) + kEndOfTrack;
-  EXPECT_EQ(backends::midiLengthMs(midiFile(96, {track})), 500U);
-}
-
-TEST(MidiDuration, TempoChangesApplyFromTheirTick) {
+  EXPECT_EQ(backends::midiLengthMs(midiFile(96, {track})), 500U) << "the default tempo: half a second a quarter";
   // 1 s a quarter for the first quarter, then 0.25 s a quarter for three more.
   const std::string tempoTrack = bytes({0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40,   // 1 000 000 us
                                         0x60, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90}) +  // 250 000 us
@@ -87,9 +84,6 @@ TEST(MidiDuration, TempoChangesApplyFromTheirTick) {
   const std::string notes = bytes({0x00, 0x90, 0x40, 0x7F, 0x83, 0x00, 0x40, 0x00}) + kEndOfTrack;  // running
   EXPECT_EQ(backends::midiLengthMs(midiFile(96, {tempoTrack, notes})), 1750U)
       << "tempo from one track times the longest other track";
-}
-
-TEST(MidiDuration, LongestTrackDecides) {
   // Program change and channel pressure carry one data byte, the others two.
   const std::string shortTrack = bytes({0x30, 0x90, 0x40, 0x40}) + kEndOfTrack;
   const std::string longTrack = bytes({0x00, 0xF0, 0x02, 0x7E, 0xF7,  // system exclusive
@@ -97,19 +91,16 @@ TEST(MidiDuration, LongestTrackDecides) {
                                        0x00, 0xD0, 0x40,              // channel pressure
                                        0x83, 0x00, 0xB0, 0x07, 0x64}) +  // 384 ticks later
                                 kEndOfTrack;
-  EXPECT_EQ(backends::midiLengthMs(midiFile(96, {shortTrack, longTrack})), 2000U);
-}
-
-TEST(MidiDuration, SmpteDivisionCountsFrames) {
+  EXPECT_EQ(backends::midiLengthMs(midiFile(96, {shortTrack, longTrack})), 2000U) << "the longest track decides";
   // 25 frames a second, 40 ticks a frame: 1000 ticks a second.
   const std::uint16_t division = static_cast<std::uint16_t>(((256 - 25) << 8) | 40);
-  const std::string track = bytes({0x87, 0x68, 0x90, 0x40, 0x40}) + kEndOfTrack;  // 1000 ticks
-  EXPECT_EQ(backends::midiLengthMs(midiFile(division, {track})), 1000U);
+  const std::string smpte = bytes({0x87, 0x68, 0x90, 0x40, 0x40}) + kEndOfTrack;  // 1000 ticks
+  EXPECT_EQ(backends::midiLengthMs(midiFile(division, {smpte})), 1000U) << "an SMPTE division counts frames";
 }
 
-TEST(MidiDuration, DamagedFilesCountWhatCanBeRead) {
+TEST(MidiDuration, DamagedFilesCountWhatCanBeReadAndRmidHoldsAStandardFile) {
   const std::string cut = bytes({0x60, 0x90, 0x40, 0x7F, 0x60, 0x80});  // second event cut short
-  EXPECT_EQ(backends::midiLengthMs(midiFile(96, {cut})), 500U);
+  EXPECT_EQ(backends::midiLengthMs(midiFile(96, {cut})), 500U) << "a cut event: what came before it counts";
   EXPECT_EQ(backends::midiLengthMs(midiFile(96, {bytes({0x60, 0x40, 0x40})})), 0U) << "data with no status";
   EXPECT_EQ(backends::midiLengthMs(midiFile(0, {bytes({0x60, 0x90, 0x40, 0x40})})), 0U) << "zero division";
   EXPECT_EQ(backends::midiLengthMs("MThd"), 0U);
@@ -117,13 +108,10 @@ TEST(MidiDuration, DamagedFilesCountWhatCanBeRead) {
 
   std::string overlong = midiFile(96, {bytes({0x60, 0x90, 0x40, 0x40}) + kEndOfTrack});
   overlong[18] = '\x7F';  // track size far past the end of the file
-  EXPECT_EQ(backends::midiLengthMs(overlong), 500U);
-}
-
-TEST(MidiDuration, RmidHoldsAStandardFile) {
-  const std::string midi = midiFile(96, {bytes({0x60, 0x90, 0x40, 0x40}) + kEndOfTrack});
-  const std::string rmid = riffFile("RMID", {riffChunk("data", midi)});
-  EXPECT_EQ(backends::midiFileIn(rmid), midi);
+  EXPECT_EQ(backends::midiLengthMs(overlong), 500U) << "a track size past the end of the file";
+  overlong[18] = '\0';
+  const std::string rmid = riffFile("RMID", {riffChunk("data", overlong)});
+  EXPECT_EQ(backends::midiFileIn(rmid), overlong) << "RMID holds a standard file";
   EXPECT_EQ(backends::mediaLengthMs(MediaDeviceType::Sequencer, rmid), 500U);
   EXPECT_EQ(backends::midiFileIn(riffFile("RMID", {})), "") << "RMID without data";
 }

@@ -36,7 +36,6 @@ TEST(MediaCommandWords, DeviceNameEndsAtTheSecondBlank) {
 TEST(MediaCommandWords, BadCommands) {
   EXPECT_EQ(splitCommand("open \"x.wav").code(), backends::kMediaErrNoClosingQuote);
   EXPECT_EQ(splitCommand("").code(), backends::kMediaErrMissingCommandString);
-  EXPECT_EQ(splitCommand(" \t ").code(), backends::kMediaErrMissingCommandString);
 }
 
 TEST(MediaCommandWords, NumbersAreUnsigned32BitDecimals) {

@@ -9,7 +9,7 @@
 
 #include "backends/headless/media/headless_media_devices.h"
 #include "backends/media/media_test_files.h"
-#include "backends/media/memory_file_system.h"
+#include "common/memory_file_system.h"
 #include "backends/shared/media/media_command_interpreter.h"
 
 namespace quorlen::testing {
@@ -22,10 +22,10 @@ class MediaTest : public ::testing::Test {
  protected:
   MediaTest() {
     // 120 bpm, 480 ticks a quarter: 4800 ticks are 5000 ms.
-    files.add(kIntroMidi, midiFile(480, {bytes({0x00, 0x90, 0x3C, 0x40, 0xA5, 0x40, 0x80, 0x3C, 0x00,
-                                                0x00, 0xFF, 0x2F, 0x00})}));
-    files.add(kDoorWave, waveFile(100, 250));     // 2500 ms
-    files.add(kIntroVideo, aviFile(40000, 100));  // 25 frames a second: 4000 ms
+    files.files[kIntroMidi] = midiFile(480, {bytes({0x00, 0x90, 0x3C, 0x40, 0xA5, 0x40, 0x80, 0x3C, 0x00,
+                                                    0x00, 0xFF, 0x2F, 0x00})});
+    files.files[kDoorWave] = waveFile(100, 250);     // 2500 ms
+    files.files[kIntroVideo] = aviFile(40000, 100);  // 25 frames a second: 4000 ms
   }
 
   platform::MediaReply send(std::string_view command, std::size_t replyCapacity = 128) {
@@ -39,7 +39,7 @@ class MediaTest : public ::testing::Test {
   }
   std::string modeOf(std::string_view alias) { return ask("Status " + std::string(alias) + " mode"); }
 
-  MemoryFileSystem files;
+  fakes::MemoryFileSystem files;
   backends::HeadlessMediaDeviceFactory factory{files};
   backends::MediaCommandInterpreter media{factory};
 };

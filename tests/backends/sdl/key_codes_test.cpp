@@ -7,22 +7,16 @@
 namespace quorlen::sdl {
 namespace {
 
-TEST(GameKeyCode, KeysTheGameTests) {
+TEST(GameKeyCode, KeysAreVirtualKeyCodes) {
   EXPECT_EQ(gameKeyCode(SDLK_ESCAPE), 27) << "Esc toggles the menu";
   EXPECT_EQ(gameKeyCode(SDLK_RETURN), 13) << "Enter presses default buttons";
   EXPECT_EQ(gameKeyCode(SDLK_KP_ENTER), 13) << "the keypad's Enter too";
-}
-
-TEST(GameKeyCode, LettersAndDigitsAreVirtualKeyCodes) {
   EXPECT_EQ(gameKeyCode(SDLK_a), 'A') << "letters are upper-case codes";
   EXPECT_EQ(gameKeyCode(SDLK_z), 'Z');
   EXPECT_EQ(gameKeyCode(SDLK_0), '0');
   EXPECT_EQ(gameKeyCode(SDLK_F1), 112);
   EXPECT_EQ(gameKeyCode(SDLK_LEFT), 37);
   EXPECT_EQ(gameKeyCode(SDLK_KP_5), 101);
-}
-
-TEST(GameKeyCode, ModifierKeysAloneAreNotPassedOn) {
   EXPECT_FALSE(gameKeyCode(SDLK_LSHIFT).has_value()) << "Shift alone is no key press for the game";
 }
 

@@ -12,12 +12,6 @@ namespace {
 
 const std::string kSampleGame = std::string(QUORLEN_SOURCE_DIR) + "/games/sample";
 
-Uint8 sdlButton(ui::MouseButton b) {
-  if (b == ui::MouseButton::Right) return SDL_BUTTON_RIGHT;
-  if (b == ui::MouseButton::Middle) return SDL_BUTTON_MIDDLE;
-  return SDL_BUTTON_LEFT;
-}
-
 class MenuBar : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -25,14 +19,7 @@ class MenuBar : public ::testing::Test {
     machine = std::make_unique<testing::OffscreenMachine>(kSampleGame);
     program = std::make_unique<Program>(machine->platform());
     program->start();
-    ui::Window& welcome = program->welcome().window();
-    welcome.find("chkResolution")->setValue(0);
-    ui::Control& start = *welcome.find("Image5");
-    auto [x, y] = welcome.originOf(start);
-    ui::WindowManager& m = ui().windows();
-    m.post(ui::PointerDown{welcome.handle(), start.handle(), x + 15, y + 15, ui::MouseButton::Left});
-    m.post(ui::PointerUp{welcome.handle(), x + 15, y + 15, ui::MouseButton::Left, start.handle()});
-    m.dispatchPending();
+    testing::startNewGame(*program, ui());
     ui().settle();
   }
 
@@ -40,20 +27,9 @@ class MenuBar : public ::testing::Test {
   ui::Window& game() { return program->game().window(); }
   bool barShown() { return program->game().mnuExit().visible(); }
 
-  void button(const ScreenPoint& p, ui::MouseButton b, bool down) {
-    SDL_Event e{};
-    e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    e.button.windowID = p.windowId;
-    e.button.button = sdlButton(b);
-    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.button.clicks = 1;
-    e.button.x = p.x;
-    e.button.y = p.y;
-    SDL_PushEvent(&e);
-  }
   void click(const ScreenPoint& p, ui::MouseButton b) {
-    button(p, b, true);
-    button(p, b, false);
+    testing::pushButton(p, b, true);
+    testing::pushButton(p, b, false);
     ui().settle();
   }
   void key(SDL_Keycode k) {
@@ -98,8 +74,8 @@ TEST_F(MenuBar, OnlyTheLeftButtonChoosesAnEntry) {
 
   // a left press on an entry released elsewhere chooses nothing
   showBar();
-  button(entryPoint(exit), ui::MouseButton::Left, true);
-  button(emptyBarPoint(), ui::MouseButton::Left, false);
+  testing::pushButton(entryPoint(exit), ui::MouseButton::Left, true);
+  testing::pushButton(emptyBarPoint(), ui::MouseButton::Left, false);
   ui().settle();
   EXPECT_EQ(game().state(), ui::Window::State::Shown) << "released away from Exit";
 

@@ -32,4 +32,29 @@ void pushKey(SDL_Keycode key) {
   }
 }
 
+void pushButton(const ScreenPoint& at, ui::MouseButton button, bool down) {
+  SDL_Event e{};
+  e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+  e.button.windowID = at.windowId;
+  e.button.button = button == ui::MouseButton::Right    ? SDL_BUTTON_RIGHT
+                    : button == ui::MouseButton::Middle ? SDL_BUTTON_MIDDLE
+                                                        : SDL_BUTTON_LEFT;
+  e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+  e.button.clicks = 1;
+  e.button.x = at.x;
+  e.button.y = at.y;
+  SDL_PushEvent(&e);
+}
+
+void startNewGame(Program& program, SdlUi& ui) {
+  ui::Window& welcome = program.welcome().window();
+  welcome.find("chkResolution")->setValue(0);
+  ui::Control& start = *welcome.find("Image5");
+  auto [x, y] = welcome.originOf(start);
+  ui::WindowManager& windows = ui.windows();
+  windows.post(ui::PointerDown{welcome.handle(), start.handle(), x + 15, y + 15, ui::MouseButton::Left});
+  windows.post(ui::PointerUp{welcome.handle(), x + 15, y + 15, ui::MouseButton::Left, start.handle()});
+  windows.dispatchPending();
+}
+
 }  // namespace quorlen::sdl::testing

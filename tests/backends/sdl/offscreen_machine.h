@@ -14,6 +14,7 @@
 #include "backends/shared/media/media_command_interpreter.h"
 #include "backends/shared/settings/ini_settings_store.h"
 #include "platform/platform.h"
+#include "startup/program.h"
 
 namespace quorlen::sdl::testing {
 
@@ -58,5 +59,9 @@ class OffscreenMachine {
 
 // Pushes a key press into SDL's queue, as the keyboard would.
 void pushKey(SDL_Keycode key);
+// Pushes a press or a release of a mouse button there, as the mouse would.
+void pushButton(const ScreenPoint& at, ui::MouseButton button, bool down);
+// Presses "New game" on the welcome window, without the display change.
+void startNewGame(Program& program, SdlUi& ui);
 
 }  // namespace quorlen::sdl::testing

@@ -26,27 +26,14 @@ namespace {
 using quorlen::testing::fileBytes;
 using quorlen::testing::testPicture;
 
-// Counts the reads of the file system under it.
-class CountingFiles final : public platform::FileSystem {
+// Files in memory that count their reads.
+class CountingFiles final : public fakes::MemoryFileSystem {
  public:
-  explicit CountingFiles(platform::FileSystem& inner) : inner_(inner) {}
-  std::string programFolder() const override { return inner_.programFolder(); }
   Result<std::string> readFile(const std::string& path) override {
     ++reads;
-    return inner_.readFile(path);
+    return MemoryFileSystem::readFile(path);
   }
-  Result<void> writeFile(const std::string& p, std::string_view b) override { return inner_.writeFile(p, b); }
-  Result<void> replaceFile(const std::string& f, const std::string& t) override { return inner_.replaceFile(f, t); }
-  Result<void> removeFile(const std::string& p) override { return inner_.removeFile(p); }
-  bool fileExists(const std::string& p) override { return inner_.fileExists(p); }
-  std::vector<std::string> listFiles(const std::string& f, std::string_view p) override {
-    return inner_.listFiles(f, p);
-  }
-  std::string resolve(const std::string& p) override { return inner_.resolve(p); }
   int reads = 0;
-
- private:
-  platform::FileSystem& inner_;
 };
 
 class PictureFormats : public testing::OffscreenSuite {
@@ -175,10 +162,9 @@ TEST_F(PictureFormats, MetafilesAreDrawnByTheirModuleOrNotAtAll) {
 }
 
 TEST_F(PictureFormats, ALoadedPictureIsReadOnceAndDrawnFromThatRead) {
-  fakes::MemoryFileSystem memory;
-  memory.files["/game/a.bmp"] = fileBytes(testPicture("bmp24.bmp"));
-  memory.files["/game/huge.bmp"] = std::string("BM") + std::string(56, '\xFF');
-  CountingFiles counting(memory);
+  CountingFiles counting;
+  counting.files["/game/a.bmp"] = fileBytes(testPicture("bmp24.bmp"));
+  counting.files["/game/huge.bmp"] = std::string("BM") + std::string(56, '\xFF');
   PictureStore store(counting, text);
   ASSERT_TRUE(store.loadPicture("/game/a.bmp"));
   EXPECT_NE(store.surface("/game/a.bmp"), nullptr) << "the loaded picture draws";

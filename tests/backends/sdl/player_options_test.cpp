@@ -12,24 +12,22 @@
 
 #include "app/player/machines.h"
 #include "app/player/player.h"
+#include "support/temp_folder.h"
 
 namespace quorlen::player {
 namespace {
 
-TEST(PlayerOptions, DefaultsPlayTheOwnFolderInFullScreen) {
+TEST(PlayerOptions, DefaultsEveryOptionAndMistakes) {
   std::ostringstream errors;
-  auto o = parsePlayerOptions({}, errors);
-  ASSERT_TRUE(o.has_value());
-  EXPECT_FALSE(o->gameFolder.has_value()) << "no folder: the program's own";
-  EXPECT_TRUE(o->fullscreen);
-  EXPECT_EQ(o->scale, sdl::ScaleMode::Fit);
-  EXPECT_FALSE(o->script.has_value());
-}
-
-TEST(PlayerOptions, EveryOption) {
-  std::ostringstream errors;
+  auto d = parsePlayerOptions({}, errors);
+  ASSERT_TRUE(d.has_value());
+  EXPECT_FALSE(d->gameFolder.has_value()) << "no folder: the program's own";
+  EXPECT_TRUE(d->fullscreen) << "full screen by default";
+  EXPECT_EQ(d->scale, sdl::ScaleMode::Fit);
+  EXPECT_FALSE(d->script.has_value());
+  EXPECT_FALSE(d->displayChosen) << "full screen or not is left to what was remembered";
   auto o = parsePlayerOptions({"games/demo", "--window", "--scale", "integer", "--filter", "nearest", "--script",
-                               "walk.script"},
+                               "walk.script", "--music-volume", "40", "--sound-volume", "0", "--mute"},
                               errors);
   ASSERT_TRUE(o.has_value()) << errors.str();
   EXPECT_EQ(o->gameFolder, "games/demo");
@@ -37,29 +35,18 @@ TEST(PlayerOptions, EveryOption) {
   EXPECT_EQ(o->scale, sdl::ScaleMode::Integer);
   EXPECT_EQ(o->filter, sdl::Filter::Nearest);
   EXPECT_EQ(o->script, "walk.script");
-}
-
-TEST(PlayerOptions, MistakesAreReported) {
-  std::ostringstream errors;
+  EXPECT_EQ(o->musicVolume, 40);
+  EXPECT_EQ(o->soundVolume, 0);
+  EXPECT_TRUE(o->mute);
+  for (const char* wrong : {"101", "-1", "loud", ""}) {
+    EXPECT_FALSE(parsePlayerOptions({"--sound-volume", wrong}, errors).has_value()) << "refused volume: " << wrong;
+  }
+  EXPECT_FALSE(parsePlayerOptions({"--music-volume"}, errors).has_value()) << "a volume option without a number";
   EXPECT_FALSE(parsePlayerOptions({"--scale", "big"}, errors).has_value()) << "an unknown scale";
   EXPECT_FALSE(parsePlayerOptions({"--script"}, errors).has_value()) << "a script option without a file";
   EXPECT_FALSE(parsePlayerOptions({"a", "b"}, errors).has_value()) << "two game folders";
   EXPECT_FALSE(parsePlayerOptions({"--bogus"}, errors).has_value());
   EXPECT_NE(errors.str().find("unknown option --bogus"), std::string::npos) << errors.str();
-}
-
-TEST(PlayerOptions, LoudnessOptions) {
-  std::ostringstream errors;
-  auto o = parsePlayerOptions({"--music-volume", "40", "--sound-volume", "0", "--mute"}, errors);
-  ASSERT_TRUE(o.has_value()) << errors.str();
-  EXPECT_EQ(o->musicVolume, 40);
-  EXPECT_EQ(o->soundVolume, 0);
-  EXPECT_TRUE(o->mute);
-  EXPECT_FALSE(o->displayChosen) << "full screen or not is left to what was remembered";
-  for (const char* wrong : {"101", "-1", "loud", ""}) {
-    EXPECT_FALSE(parsePlayerOptions({"--sound-volume", wrong}, errors).has_value()) << "refused: " << wrong;
-  }
-  EXPECT_FALSE(parsePlayerOptions({"--music-volume"}, errors).has_value()) << "a volume option without a number";
   std::ostringstream help;
   std::ostringstream none;
   EXPECT_EQ(playerMain({"--help"}, help, none), 0);
@@ -96,10 +83,10 @@ TEST(DesktopPreferences, RememberedAndGivenToTheMediaDevices) {
 
 TEST(PlayerFolder, AWrongFolderIsRefusedBeforeAnythingStarts) {
   namespace fs = std::filesystem;
-  const fs::path work = fs::temp_directory_path() / ("quorlen-folder-" + std::to_string(getpid()));
-  fs::remove_all(work);
+  const quorlen::testing::TempFolder temp("quorlen-folder");
+  const fs::path work = temp.path();
   fs::create_directories(work / "empty");
-  std::ofstream(work / "file.txt") << "not a game";
+  temp.put("file.txt", "not a game");
   for (const fs::path& wrong : {work / "no-such-folder", work / "file.txt"}) {
     std::ostringstream output;
     std::ostringstream errors;
@@ -113,11 +100,9 @@ TEST(PlayerFolder, AWrongFolderIsRefusedBeforeAnythingStarts) {
   EXPECT_FALSE(checkGameFolder((work / "empty").string(), errors).has_value()) << "an existing folder is played";
   EXPECT_NE(errors.str().find("Config/General"), std::string::npos) << "names the file: " << errors.str();
   std::ostringstream none;
-  fs::create_directories(work / "game" / "Config");
-  std::ofstream(work / "game" / "Config" / "General") << "\"key\"\r\n";
+  temp.put("game/Config/General", "\"key\"\r\n");
   EXPECT_FALSE(checkGameFolder((work / "game").string(), none).has_value());
   EXPECT_EQ(none.str(), "") << "a readable project file gives no hint";
-  fs::remove_all(work);
 }
 
 }  // namespace

@@ -5,33 +5,26 @@
 namespace quorlen::sdl {
 namespace {
 
-TEST(PlaceLogical, VirtualScreenOnWideDisplayGetsSideBars) {
-  const Placement p = placeLogical(640, 480, 1920, 1080, ScaleMode::Fit);
-  EXPECT_DOUBLE_EQ(p.scale, 2.25) << "640 x 480 fills the height of 1080";
-  EXPECT_EQ(p.width, 1440) << "aspect ratio kept";
-  EXPECT_EQ(p.height, 1080);
-  EXPECT_EQ(p.x, 240) << "black bars of equal width on both sides";
-  EXPECT_EQ(p.y, 0);
-}
-
-TEST(PlaceLogical, IntegerScaleTakesWholeSteps) {
-  const Placement p = placeLogical(640, 480, 1920, 1080, ScaleMode::Integer);
-  EXPECT_DOUBLE_EQ(p.scale, 2.0) << "2.25 rounds down to 2";
-  EXPECT_EQ(p.x, 320);
-  EXPECT_EQ(p.y, 60) << "bars above and below as well";
-}
-
-TEST(PlaceLogical, IntegerScaleBelowOneFallsBackToFit) {
-  const Placement p = placeLogical(1024, 768, 800, 600, ScaleMode::Integer);
-  EXPECT_LT(p.scale, 1.0) << "a screen larger than the window still fits it";
-  EXPECT_EQ(p.width, 800);
-}
-
-TEST(PlaceLogical, SameSizeIsOneToOne) {
-  const Placement p = placeLogical(1024, 768, 1024, 768, ScaleMode::Fit);
-  EXPECT_DOUBLE_EQ(p.scale, 1.0);
-  EXPECT_EQ(p.x, 0);
-  EXPECT_EQ(p.y, 0);
+TEST(PlaceLogical, BarsKeepTheAspectAndIntegerScalesTakeWholeSteps) {
+  const struct {
+    int logicalW, logicalH, outputW, outputH;
+    ScaleMode mode;
+    double scale;
+    int x, y, width;
+    const char* why;
+  } cases[] = {
+      {640, 480, 1920, 1080, ScaleMode::Fit, 2.25, 240, 0, 1440, "fills the height, bars of equal width on both sides"},
+      {640, 480, 1920, 1080, ScaleMode::Integer, 2.0, 320, 60, 1280, "2.25 rounds down to 2, bars all round"},
+      {1024, 768, 800, 600, ScaleMode::Integer, 800.0 / 1024, 0, 0, 800, "below 1 an integer scale fits instead"},
+      {1024, 768, 1024, 768, ScaleMode::Fit, 1.0, 0, 0, 1024, "the same size is one to one"},
+  };
+  for (const auto& c : cases) {
+    const Placement p = placeLogical(c.logicalW, c.logicalH, c.outputW, c.outputH, c.mode);
+    EXPECT_DOUBLE_EQ(p.scale, c.scale) << c.why;
+    EXPECT_EQ(p.x, c.x) << c.why;
+    EXPECT_EQ(p.y, c.y) << c.why;
+    EXPECT_EQ(p.width, c.width) << c.why;
+  }
 }
 
 TEST(ScreenMapping, HighDensityOutputMapsMousePointsToLogicalPixels) {

@@ -101,10 +101,5 @@ TEST_F(Fonts, AHugeCaptionCostsNoMoreThanTheScreen) {
   EXPECT_EQ(lines.size(), 40u) << "a label lays out no more lines than it can show";
 }
 
-TEST(SplitLines, AllLineEnds) {
-  EXPECT_EQ(splitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-  EXPECT_EQ(splitLines(""), (std::vector<std::string>{""}));
-}
-
 }  // namespace
 }  // namespace quorlen::sdl
