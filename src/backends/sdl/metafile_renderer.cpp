@@ -28,23 +28,12 @@ SurfacePtr MetafileModule::drawEmf(std::string_view bytes, int width, int height
   return SurfacePtr(emf_(bytes.data(), bytes.size(), width, height));
 }
 
-namespace {
-// The module is the process's once loaded, as any library is: it is looked
-// for once, on the first metafile, and kept to the end.
-const MetafileModule* loadedModule() {
-  static const std::optional<MetafileModule> module = MetafileModule::load(moduleFolders());
-  return module ? &*module : nullptr;
-}
-}  // namespace
-
-SurfacePtr renderWmf(std::string_view bytes, int width, int height) {
-  const MetafileModule* module = loadedModule();
-  return module != nullptr ? module->drawWmf(bytes, width, height) : nullptr;
-}
-
-SurfacePtr renderEmf(std::string_view bytes, int width, int height) {
-  const MetafileModule* module = loadedModule();
-  return module != nullptr ? module->drawEmf(bytes, width, height) : nullptr;
+const MetafileModule* MetafileLoader::module() {
+  if (!tried_) {
+    tried_ = true;
+    module_ = MetafileModule::load(moduleFolders());
+  }
+  return module_ ? &*module_ : nullptr;
 }
 
 }  // namespace quorlen::sdl

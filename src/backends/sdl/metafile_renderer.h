@@ -17,11 +17,6 @@
 
 namespace quorlen::sdl {
 
-// An RGBA surface of `width` x `height` (each 1 to the largest picture
-// side); null when the library cannot draw the file.
-[[nodiscard]] SurfacePtr renderWmf(std::string_view bytes, int width, int height);
-[[nodiscard]] SurfacePtr renderEmf(std::string_view bytes, int width, int height);
-
 // The module's file and its two functions, which answer a surface the
 // caller frees, or null.
 inline constexpr const char* kMetafileModuleFile = "quorlen-metafiles.so";
@@ -33,6 +28,8 @@ class MetafileModule {
   // when it cannot be loaded.
   [[nodiscard]] static std::optional<MetafileModule> load(const std::vector<std::filesystem::path>& folders);
 
+  // An RGBA surface of `width` x `height` (each 1 to the largest picture
+  // side); null when the library cannot draw the file.
   [[nodiscard]] SurfacePtr drawWmf(std::string_view bytes, int width, int height) const;
   [[nodiscard]] SurfacePtr drawEmf(std::string_view bytes, int width, int height) const;
 
@@ -42,6 +39,17 @@ class MetafileModule {
   SharedModule module_;
   DrawMetafile wmf_;
   DrawMetafile emf_;
+};
+
+// The module, looked for when first asked for and then kept (or known
+// missing) for the loader's life.
+class MetafileLoader {
+ public:
+  [[nodiscard]] const MetafileModule* module();
+
+ private:
+  bool tried_ = false;
+  std::optional<MetafileModule> module_;
 };
 
 }  // namespace quorlen::sdl

@@ -74,7 +74,7 @@ bool opaqueFormat(const SDL_Surface& s) {
          SDL_HasColorKey(const_cast<SDL_Surface*>(&s)) == SDL_FALSE;
 }
 
-SurfacePtr decodePictureToDraw(std::string_view bytes) {
+SurfacePtr decodePictureToDraw(std::string_view bytes, MetafileLoader* metafiles) {
   const PictureFormat format = backends::pictureFormat(bytes);
   // a JPEG has no transparency; nor has a bitmap whose pixels are RGB
   if ((format == PictureFormat::Jpeg && !isCmykJpeg(bytes)) || format == PictureFormat::Bmp) {
@@ -83,7 +83,7 @@ SurfacePtr decodePictureToDraw(std::string_view bytes) {
     if (s && format == PictureFormat::Bmp && !opaqueFormat(*s) && !bitmapHasAlpha(bytes)) makeOpaque(*s);
     return s;
   }
-  return decodePicture(bytes);
+  return decodePicture(bytes, 0, 0, metafiles);
 }
 
 bool isScalablePicture(std::string_view bytes) {
@@ -91,7 +91,7 @@ bool isScalablePicture(std::string_view bytes) {
   return f == PictureFormat::Wmf || f == PictureFormat::Emf;
 }
 
-SurfacePtr decodePicture(std::string_view bytes, int width, int height) {
+SurfacePtr decodePicture(std::string_view bytes, int width, int height, MetafileLoader* metafiles) {
   auto size = backends::readPictureSize(bytes);
   if (!size) return nullptr;
   if (width <= 0 || height <= 0) {
@@ -111,9 +111,12 @@ SurfacePtr decodePicture(std::string_view bytes, int width, int height) {
       return image ? iconSurface(image.value()) : nullptr;
     }
     case PictureFormat::Wmf:
-      return renderWmf(bytes, width, height);
-    case PictureFormat::Emf:
-      return renderEmf(bytes, width, height);
+    case PictureFormat::Emf: {
+      const MetafileModule* module = metafiles != nullptr ? metafiles->module() : nullptr;
+      if (module == nullptr) return nullptr;
+      return backends::pictureFormat(bytes) == PictureFormat::Wmf ? module->drawWmf(bytes, width, height)
+                                                                  : module->drawEmf(bytes, width, height);
+    }
     case PictureFormat::AnimatedCursor:
     case PictureFormat::Unknown:
       break;

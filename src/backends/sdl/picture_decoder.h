@@ -8,6 +8,7 @@
 
 #include <string_view>
 
+#include "backends/sdl/metafile_renderer.h"
 #include "backends/sdl/sdl_handles.h"
 #include "backends/shared/pictures/icon_images.h"
 
@@ -15,11 +16,13 @@ namespace quorlen::sdl {
 
 // `width` x `height`: the size a metafile is drawn at (0: its own size);
 // other pictures keep their own size.
-[[nodiscard]] SurfacePtr decodePicture(std::string_view bytes, int width = 0, int height = 0);
+// Metafiles are drawn through `metafiles` (none: not drawn).
+[[nodiscard]] SurfacePtr decodePicture(std::string_view bytes, int width = 0, int height = 0,
+                                       MetafileLoader* metafiles = nullptr);
 // The same at its own size, for a texture: a picture without transparency
 // may come in the decoder's own opaque pixel format (RGB, no alpha), so
 // that it is converted only once, into the texture.
-[[nodiscard]] SurfacePtr decodePictureToDraw(std::string_view bytes);
+[[nodiscard]] SurfacePtr decodePictureToDraw(std::string_view bytes, MetafileLoader* metafiles = nullptr);
 // Whether a decoded picture is opaque by its pixel format alone.
 [[nodiscard]] bool opaqueFormat(const SDL_Surface& s);
 // One image of a cursor or icon file as RGBA, inverting pixels black.

@@ -45,7 +45,7 @@ Result<ui::Picture> PictureStore::loadPicture(const std::string& path) {
 SurfacePtr PictureStore::render(const std::string& path, int width, int height) {
   auto bytes = files_.readFile(path);
   if (!bytes) return nullptr;
-  return decodePicture(bytes.value(), width, height);
+  return decodePicture(bytes.value(), width, height, &metafiles_);
 }
 
 Result<ui::Pointer> PictureStore::loadCursor(const std::string& path) { return backends::loadCursorInfo(files_, path); }
@@ -59,7 +59,7 @@ SurfacePtr PictureStore::decode(const std::string& path, bool toDraw) {
 
 SurfacePtr PictureStore::decodeAndNote(const std::string& path, const std::string& bytes, bool toDraw) {
   if (isScalablePicture(bytes)) scalable_.insert(path);
-  return toDraw ? decodePictureToDraw(bytes) : decodePicture(bytes);
+  return toDraw ? decodePictureToDraw(bytes, &metafiles_) : decodePicture(bytes, 0, 0, &metafiles_);
 }
 
 PictureStore::Entry& PictureStore::keep(const std::string& path, Entry entry) {

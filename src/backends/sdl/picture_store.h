@@ -13,6 +13,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "backends/sdl/metafile_renderer.h"
 #include "backends/sdl/sdl_handles.h"
 #include "backends/sdl/text_renderer.h"
 #include "common/result.h"
@@ -73,6 +74,7 @@ class PictureStore {
   std::list<std::string> uses_;  // most recently used first
   std::unordered_map<std::string, Entry> entries_;
   std::set<std::string> scalable_;
+  MetafileLoader metafiles_;  // loaded with the first metafile drawn
 };
 
 }  // namespace quorlen::sdl
