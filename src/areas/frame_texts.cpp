@@ -5,6 +5,7 @@
 // properties not read keep the template's values.
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "areas/field_numbers.h"
@@ -56,11 +57,7 @@ std::optional<double> fontSizeOf(const FieldValue& value) {
 // that property and the later ones keep the template's values.
 void applyTextFile(FieldReader& reader, ui::Control& label) {
   auto font = [&](auto member) {
-    return [&label, member](auto value) {
-      ui::Font f = label.font();
-      f.*member = value;
-      label.setFont(f);
-    };
+    return [&label, member](auto value) { label.changeFont([&](ui::Font& f) { f.*member = std::move(value); }); };
   };
   if (!setFromNextField(reader, textOf, [&](const std::string& caption) { label.setCaption(caption); })) return;
   if (!setFromNextField(reader, wholeNumberOf, [&](std::int32_t left) { label.setLeft(left); })) return;
@@ -95,10 +92,13 @@ void GameWindow::LoadTexts() {
     const int n = window_.highestElementIndex("Text") + 1;
     ui::Control& label = window_.loadElement("Text", n);
     label.setVisible(false);
-    label.setAutoSize(true);
+    // The label sizes itself to its caption: measured once, when every
+    // field has been set, rather than again for each of them.
+    label.setAutoSize(false);
     if (Result<FieldReader> reader = FieldReader::open(program_.platform().files, folder + "/" + name)) {
       applyTextFile(reader.value(), label);
     }
+    label.setAutoSize(true);
     label.setVisible(true);
     label.bringToFront();
   }

@@ -67,20 +67,24 @@ void Control::setStretch(bool value) {
 
 void Control::setCaption(std::string value) {
   caption_ = std::move(value);
-  if (autoSize_) {
-    auto [w, h] = window_.manager().host().measureText(font_, caption_);
-    width_ = twipsOfPixels(w);
-    height_ = twipsOfPixels(h);
-  }
+  fitCaption();
   changed();
+}
+
+void Control::fitCaption() {
+  if (!autoSize_) return;
+  auto [w, h] = window_.manager().host().measureText(font_, caption_);
+  width_ = twipsOfPixels(w);
+  height_ = twipsOfPixels(h);
 }
 
 void Control::setFont(Font value) {
   font_ = std::move(value);
-  if (autoSize_) {
-    setCaption(caption_);
-    return;
-  }
+  fontChanged();
+}
+
+void Control::fontChanged() {
+  fitCaption();
   changed();
 }
 
@@ -106,7 +110,9 @@ void Control::setAlignment(Alignment value) {
 
 void Control::setAutoSize(bool value) {
   autoSize_ = value;
-  if (autoSize_) setCaption(caption_);
+  if (!autoSize_) return;
+  fitCaption();
+  changed();
 }
 
 void Control::setValue(int value) {

@@ -83,6 +83,12 @@ class Control {
   void setCaption(std::string value);
   [[nodiscard]] const Font& font() const { return font_; }
   void setFont(Font value);
+  // Changes the font in place: `change` is called with it.
+  template <typename Change>
+  void changeFont(Change&& change) {
+    change(font_);
+    fontChanged();
+  }
   [[nodiscard]] Color foreColor() const { return foreColor_; }
   void setForeColor(Color value);
   [[nodiscard]] Color backColor() const { return backColor_; }
@@ -164,6 +170,9 @@ class Control {
   friend class ControlStack;
   void copyPropertiesFrom(const Control& other);
   void changed();
+  // A label that sizes itself to its caption takes the caption's size.
+  void fitCaption();
+  void fontChanged();
 
   Window& window_;
   ControlKind kind_;
