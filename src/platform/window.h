@@ -13,6 +13,7 @@
 
 #include "platform/control.h"
 #include "platform/control_stack.h"
+#include "platform/element_set.h"
 #include "platform/ui_types.h"
 
 namespace quorlen::ui {
@@ -156,7 +157,7 @@ class Window {
   // The first control made under each name that is not an element of a set.
   std::unordered_map<std::string, Control*> named_;
   ControlStack children_;
-  std::map<std::string, std::map<int, Control*>> sets_;
+  std::map<std::string, ElementSet> sets_;
   Control* focus_ = nullptr;
   Control* dragSource_ = nullptr;
   std::vector<DrawnPicture> drawing_;
