@@ -1,9 +1,12 @@
 #pragma once
 // The members of a variable store filed by name: every member of a name,
-// in position order (two members may share a name). One flat table with
-// open addressing, each entry holding the name's hash beside its first
-// member, so that finding a name costs one look into the table and one at
-// the member (whose name is compared), whatever the number of names.
+// in position order (two members may share a name). A small table with
+// open addressing holds each name's hash and the number of its entry; the
+// entries, in the order the names were first filed, hold each name's
+// first member. Finding a name looks into the table (small enough to stay
+// in the processor's cache), at its entry and at the member whose name is
+// compared; names filed in order are found in that order, so entries and
+// members are read one after the other.
 
 #include <cstddef>
 #include <cstdint>
@@ -32,19 +35,25 @@ class NameIndex {
 
  private:
   struct Slot {
-    ClassVariable* first = nullptr;  // nullptr: the slot is free
     std::uint32_t hash = 0;
+    std::uint32_t entry = 0;  // 0: free; else 1 + the entry's place in entries_
+  };
+  struct Entry {
+    ClassVariable* first = nullptr;
     std::uint32_t list = 0;  // 0: `first` is the only member; else 1 + its place in lists_
   };
   static std::uint32_t hashOf(std::string_view name);
-  // The slot of the name, or of the free slot where it would go.
+  // The slot of the name, or the free slot where it would go.
   [[nodiscard]] std::size_t slotOf(std::string_view name, std::uint32_t hash) const;
   void grow(std::size_t capacity);
-  void releaseList(Slot& slot);
+  void releaseList(Entry& entry);
+  // Frees the slot and its entry.
   void erase(std::size_t slot);
 
   std::vector<Slot> slots_;  // a power of two long, at most half full
   std::size_t used_ = 0;
+  std::vector<Entry> entries_;
+  std::vector<std::uint32_t> freeEntries_;
   // The members of names that have two or more; free lists are kept empty.
   std::vector<std::vector<ClassVariable*>> lists_;
   std::vector<std::uint32_t> freeLists_;

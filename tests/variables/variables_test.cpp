@@ -1,6 +1,7 @@
 // The variable store and the game variables.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -72,13 +73,12 @@ TEST(VariablesCollection, FindsWhatAScanFindsAmongThousandsOfNames) {
   for (int position = 1; position <= store.Count(); position += 11) {
     store.Item(position).value()->setName(nameOf(position * 13));
   }
+  std::map<std::string, std::vector<ClassVariable*>> scanned;
+  for (const auto& m : store) scanned[m->Name()].push_back(m.get());
   for (int i = 0; i < 3000; ++i) {
-    std::vector<ClassVariable*> scanned;
-    for (const auto& m : store) {
-      if (m->Name() == nameOf(i)) scanned.push_back(m.get());
-    }
     const auto filed = store.Named(nameOf(i));
-    ASSERT_EQ(std::vector<ClassVariable*>(filed.begin(), filed.end()), scanned) << "members of " << nameOf(i);
+    ASSERT_EQ(std::vector<ClassVariable*>(filed.begin(), filed.end()), scanned[nameOf(i)])
+        << "members of " << nameOf(i);
   }
   store.Empty();
   EXPECT_TRUE(store.Named("V1").empty()) << "an emptied store finds nothing";
