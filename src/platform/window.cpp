@@ -90,8 +90,7 @@ void Window::setPointer(Pointer value) {
 Control& Window::create(ControlKind kind, const std::string& name, std::optional<int> index, Control* parent) {
   auto control = std::make_unique<Control>(*this, kind, name, index, parent, manager_.newHandle());
   Control& ref = *control;
-  // Handles rise: a new control goes last.
-  controls_.emplace_hint(controls_.end(), ref.handle(), std::move(control));
+  controls_.add(std::move(control));
   if (!index) named_.emplace(name, &ref);
   insertInStack(ref, parent);
   changed();
@@ -131,9 +130,7 @@ void Window::unloadElement(const std::string& setName, int index) {
   removeFromStack(*control);
   if (focus_ == control) focus_ = nullptr;
   if (dragSource_ == control) dragSource_ = nullptr;
-  auto owned = controls_.find(control->handle());
-  manager_.bury(std::move(owned->second));
-  controls_.erase(owned);
+  manager_.bury(controls_.take(control->handle()));
   changed();
 }
 
@@ -166,22 +163,21 @@ Control* Window::element(const std::string& setName, int index) const {
 }
 
 Control* Window::findByHandle(Handle handle) const {
-  auto found = controls_.find(handle);
-  return found == controls_.end() ? nullptr : found->second.get();
+  return controls_.find(handle);
 }
 
 std::vector<Control*> Window::menuEntries() const {
   std::vector<Control*> entries;
-  for (const auto& [handle, c] : controls_) {
-    if (c->kind() == ControlKind::MenuEntry) entries.push_back(c.get());
-  }
+  controls_.forEach([&entries](Control& c) {
+    if (c.kind() == ControlKind::MenuEntry) entries.push_back(&c);
+  });
   return entries;
 }
 
 std::vector<Control*> Window::allControls() const {
   std::vector<Control*> all;
   all.reserve(controls_.size());
-  for (const auto& [handle, c] : controls_) all.push_back(c.get());
+  controls_.forEach([&all](Control& c) { all.push_back(&c); });
   return all;
 }
 
@@ -201,8 +197,7 @@ void Window::bringToFront(Control& control) {
 }
 
 void Window::destroyControls() {
-  for (auto& [handle, c] : controls_) manager_.bury(std::move(c));
-  controls_.clear();
+  for (auto& c : controls_.takeAll()) manager_.bury(std::move(c));
   named_.clear();
   children_.clear();
   sets_.clear();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/control_registry.h"
 #include "platform/control_stack.h"
 #include "platform/element_set.h"
 #include "platform/ui_types.h"
@@ -152,8 +153,8 @@ class Window {
   std::string title_;
   Color backColor_ = kWhite;
   Pointer pointer_;
-  // Every control by handle; handles rise, so this is the creation order.
-  std::map<Handle, std::unique_ptr<Control>> controls_;
+  // Every control by handle, in creation order.
+  ControlRegistry controls_;
   // The first control made under each name that is not an element of a set.
   std::unordered_map<std::string, Control*> named_;
   ControlStack children_;
