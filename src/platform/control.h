@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/control_stack.h"
+#include "platform/shared_handler.h"
 #include "platform/ui_types.h"
 
 namespace quorlen::ui {
@@ -33,10 +34,10 @@ struct DrawnPicture {
 
 class Control {
  public:
-  using Handler = std::function<void(Control&)>;
-  using MouseHandler = std::function<void(Control&, const MouseArgs&)>;
-  using KeyHandler = std::function<void(Control&, int keyCode, int shift)>;
-  using DropHandler = std::function<void(Control& target, Control& source, Twips x, Twips y)>;
+  using Handler = SharedHandler<void(Control&)>;
+  using MouseHandler = SharedHandler<void(Control&, const MouseArgs&)>;
+  using KeyHandler = SharedHandler<void(Control&, int keyCode, int shift)>;
+  using DropHandler = SharedHandler<void(Control& target, Control& source, Twips x, Twips y)>;
 
   Control(Window& window, ControlKind kind, std::string name, std::optional<int> index, Control* parent,
           Handle handle);
