@@ -3,10 +3,10 @@
 // file sorts later lies above the earlier ones. Nothing is reported: a text
 // file that cannot be read in full still gives a shown text, whose
 // properties not read keep the template's values.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "areas/field_numbers.h"
 #include "common/field_reader.h"
@@ -87,15 +87,17 @@ void GameWindow::LoadTexts() {
   list.setPattern("*.lbl");
   list.setItems(program_.platform().files.listFiles(list.path(), list.pattern()));
 
-  const std::vector<std::string> names = list.items();
-  for (const std::string& name : names) {
+  // Name i of the list, for each i below the number listed at first.
+  const std::size_t listed = list.items().size();
+  for (std::size_t i = 0; i < listed && i < list.items().size(); ++i) {
+    const std::string path = folder + "/" + list.items()[i];
     const int n = window_.highestElementIndex("Text") + 1;
     ui::Control& label = window_.loadElement("Text", n);
     label.setVisible(false);
     // The label sizes itself to its caption: measured once, when every
     // field has been set, rather than again for each of them.
     label.setAutoSize(false);
-    if (Result<FieldReader> reader = FieldReader::open(program_.platform().files, folder + "/" + name)) {
+    if (Result<FieldReader> reader = FieldReader::open(program_.platform().files, path)) {
       applyTextFile(reader.value(), label);
     }
     label.setAutoSize(true);
