@@ -11,7 +11,7 @@ namespace quorlen {
 std::optional<double> numberOf(const FieldValue& value) {
   switch (value.kind()) {
     case FieldValue::Kind::Empty: return 0.0;
-    case FieldValue::Kind::Boolean: return value.isTrue() ? -1.0 : 0.0;
+    case FieldValue::Kind::Boolean: return value.numberValue() != 0.0 ? -1.0 : 0.0;
     case FieldValue::Kind::Number: {
       // A number is what its shortest text reads back as, except what that
       // text does not hold: the sign of a zero, a value that is not finite
