@@ -30,7 +30,10 @@ class KeepingReporter final : public benchmark::ConsoleReporter {
       if (run.error_occurred || run.iterations == 0) continue;
       const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
       if (run.run_type == Run::RT_Aggregate && !median) continue;
-      times.emplace_back(run.run_name.str(), run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit));
+      const std::string name = run.run_name.str();
+      // The median replaces the repetitions it was taken from.
+      if (median) std::erase_if(times, [&name](const auto& kept) { return kept.first == name; });
+      times.emplace_back(name, run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit));
     }
   }
   std::vector<std::pair<std::string, double>> times;

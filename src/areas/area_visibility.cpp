@@ -50,7 +50,7 @@ Result<bool> listAllows(const GameWindow& game, FieldReader& file, std::int16_t 
 
 Result<bool> conditionsAllow(const GameWindow& game, FieldReader& file) {
   for (int i = 0; i < kPlaceAndLookFields; ++i) {
-    auto skipped = file.readValue();
+    auto skipped = file.skip();
     if (!skipped) return skipped.error();
   }
   auto conditional = file.readValue();

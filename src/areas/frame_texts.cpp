@@ -3,9 +3,10 @@
 // file sorts later lies above the earlier ones. Nothing is reported: a text
 // file that cannot be read in full still gives a shown text, whose
 // properties not read keep the template's values.
+#include <cstddef>
 #include <optional>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "areas/field_numbers.h"
 #include "common/field_reader.h"
@@ -56,11 +57,7 @@ std::optional<double> fontSizeOf(const FieldValue& value) {
 // that property and the later ones keep the template's values.
 void applyTextFile(FieldReader& reader, ui::Control& label) {
   auto font = [&](auto member) {
-    return [&label, member](auto value) {
-      ui::Font f = label.font();
-      f.*member = value;
-      label.setFont(f);
-    };
+    return [&label, member](auto value) { label.changeFont([&](ui::Font& f) { f.*member = std::move(value); }); };
   };
   if (!setFromNextField(reader, textOf, [&](const std::string& caption) { label.setCaption(caption); })) return;
   if (!setFromNextField(reader, wholeNumberOf, [&](std::int32_t left) { label.setLeft(left); })) return;
@@ -90,15 +87,20 @@ void GameWindow::LoadTexts() {
   list.setPattern("*.lbl");
   list.setItems(program_.platform().files.listFiles(list.path(), list.pattern()));
 
-  const std::vector<std::string> names = list.items();
-  for (const std::string& name : names) {
+  // Name i of the list, for each i below the number listed at first.
+  const std::size_t listed = list.items().size();
+  for (std::size_t i = 0; i < listed && i < list.items().size(); ++i) {
+    const std::string path = folder + "/" + list.items()[i];
     const int n = window_.highestElementIndex("Text") + 1;
     ui::Control& label = window_.loadElement("Text", n);
     label.setVisible(false);
-    label.setAutoSize(true);
-    if (Result<FieldReader> reader = FieldReader::open(program_.platform().files, folder + "/" + name)) {
+    // The label sizes itself to its caption: measured once, when every
+    // field has been set, rather than again for each of them.
+    label.setAutoSize(false);
+    if (Result<FieldReader> reader = FieldReader::open(program_.platform().files, path)) {
       applyTextFile(reader.value(), label);
     }
+    label.setAutoSize(true);
     label.setVisible(true);
     label.bringToFront();
   }

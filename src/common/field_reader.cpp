@@ -52,11 +52,11 @@ Result<FieldReader::RawField> FieldReader::next() {
     const std::size_t close = bytes_.find('"', pos + 1);
     if (close == std::string::npos) {
       // The quoted field was never closed: it runs to the end of the file.
-      field.text = bytes_.substr(pos + 1);
+      field.text = std::string_view(bytes_).substr(pos + 1);
       pos_ = bytes_.size();
       return field;
     }
-    field.text = bytes_.substr(pos + 1, close - pos - 1);
+    field.text = std::string_view(bytes_).substr(pos + 1, close - pos - 1);
     pos = close + 1;
     while (pos < bytes_.size() && isBlank(bytes_[pos])) ++pos;
     // Anything between the closing quote and the separator is dropped.
@@ -67,7 +67,7 @@ Result<FieldReader::RawField> FieldReader::next() {
     while (pos < bytes_.size() && !isSeparator(bytes_[pos])) ++pos;
     std::size_t end = pos;
     while (end > start && isBlank(bytes_[end - 1])) --end;
-    field.text = bytes_.substr(start, end - start);
+    field.text = std::string_view(bytes_).substr(start, end - start);
     skipSeparator();
   }
   pos_ = pos;
@@ -84,6 +84,12 @@ Result<std::string> FieldReader::readText() {
   Result<RawField> field = next();
   if (!field) return field.error();
   return windows1252ToUtf8(field.value().text);
+}
+
+Result<void> FieldReader::skip() {
+  Result<RawField> field = next();
+  if (!field) return field.error();
+  return {};
 }
 
 Result<std::int16_t> FieldReader::readInt16() {

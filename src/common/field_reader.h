@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "common/field_value.h"
 #include "common/result.h"
@@ -42,13 +43,15 @@ class FieldReader {
   // "12"), #TRUE#/#FALSE# a Boolean, a number a Number, an empty unquoted
   // field Empty, anything else Text.
   [[nodiscard]] Result<FieldValue> readValue();
+  // Moves past one field, whatever it holds; fails only past the end.
+  [[nodiscard]] Result<void> skip();
 
   // No further field: only blanks, or nothing, are left.
   [[nodiscard]] bool atEnd() const;
 
  private:
   struct RawField {
-    std::string text;  // Windows-1252 bytes
+    std::string_view text;  // Windows-1252 bytes, in the reader's buffer
     bool quoted = false;
   };
   // The next field; the reader moves past it and its separator.

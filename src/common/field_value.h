@@ -32,6 +32,8 @@ class FieldValue {
   // The value as text: a text as it is, a number in its shortest decimal
   // form, a Boolean as "True" or "False", an empty field as "".
   [[nodiscard]] std::string asText() const;
+  // The number a Number holds (a Boolean: -1 or 0; otherwise 0).
+  [[nodiscard]] double numberValue() const { return number_; }
   // The value as a 16-bit integer, rounded (ties to even), as readInt16
   // would read the field: Empty is 0, a Text "#TRUE#" -1, a Text "" fails.
   [[nodiscard]] Result<std::int16_t> toInt16() const;

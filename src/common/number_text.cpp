@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -71,6 +72,15 @@ std::optional<double> parseDecimal(std::string_view text) {
     if (negativeExponent) exponent = -exponent;
   }
   if (pos != text.size()) return std::nullopt;
+
+  // Up to 15 digits and nothing else: a whole number every double holds
+  // exactly, as the converter would give it.
+  if (digits == text.size() && digits <= 15) {
+    std::int64_t whole = 0;
+    for (const char c : text) whole = whole * 10 + (c - '0');
+    const auto value = static_cast<double>(whole);
+    return negative ? -value : value;
+  }
 
   double value = 0.0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -1,5 +1,6 @@
 #include "common/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -88,6 +89,10 @@ char32_t decodeOne(std::string_view text, std::size_t& pos) {
 }  // namespace
 
 std::string windows1252ToUtf8(std::string_view bytes) {
+  // Plain ASCII is the same in both.
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return std::string(bytes);
+  }
   std::string out;
   out.reserve(bytes.size());
   for (const char c : bytes) appendUtf8(out, toCodePoint(static_cast<unsigned char>(c)));

@@ -18,6 +18,16 @@ std::string Control::qualifiedName() const {
 
 void Control::changed() { window_.changed(); }
 
+const Control::Rare& Control::rare() const {
+  static const Rare kNone;
+  return rare_ ? *rare_ : kNone;
+}
+
+Control::Rare& Control::rareToSet() {
+  if (!rare_) rare_ = std::make_unique<Rare>();
+  return *rare_;
+}
+
 void Control::setLeft(Twips value) { move(value, top_, width_, height_); }
 void Control::setTop(Twips value) { move(left_, value, width_, height_); }
 void Control::setWidth(Twips value) { move(left_, top_, value, height_); }
@@ -67,20 +77,24 @@ void Control::setStretch(bool value) {
 
 void Control::setCaption(std::string value) {
   caption_ = std::move(value);
-  if (autoSize_) {
-    auto [w, h] = window_.manager().host().measureText(font_, caption_);
-    width_ = twipsOfPixels(w);
-    height_ = twipsOfPixels(h);
-  }
+  fitCaption();
   changed();
+}
+
+void Control::fitCaption() {
+  if (!autoSize_) return;
+  auto [w, h] = window_.manager().host().measureText(font_, caption_);
+  width_ = twipsOfPixels(w);
+  height_ = twipsOfPixels(h);
 }
 
 void Control::setFont(Font value) {
   font_ = std::move(value);
-  if (autoSize_) {
-    setCaption(caption_);
-    return;
-  }
+  fontChanged();
+}
+
+void Control::fontChanged() {
+  fitCaption();
   changed();
 }
 
@@ -106,42 +120,46 @@ void Control::setAlignment(Alignment value) {
 
 void Control::setAutoSize(bool value) {
   autoSize_ = value;
-  if (autoSize_) setCaption(caption_);
+  if (!autoSize_) return;
+  fitCaption();
+  changed();
 }
 
 void Control::setValue(int value) {
-  if (value_ == value) return;
-  value_ = value;
+  if (rare().value == value) return;
+  rareToSet().value = value;
   changed();
 }
 
 void Control::setText(std::string value) {
-  if (text_ == value) return;
-  text_ = std::move(value);
+  if (rare().text == value) return;
+  rareToSet().text = std::move(value);
   changed();
   if (onChange) onChange(*this);
 }
 
 void Control::setItems(std::vector<std::string> items) {
-  items_ = std::move(items);
-  listIndex_ = -1;
+  Rare& r = rareToSet();
+  r.items = std::move(items);
+  r.listIndex = -1;
   changed();
 }
 
 void Control::addItem(std::string item) {
-  items_.push_back(std::move(item));
+  rareToSet().items.push_back(std::move(item));
   changed();
 }
 
 void Control::clearItems() {
-  items_.clear();
-  listIndex_ = -1;
+  Rare& r = rareToSet();
+  r.items.clear();
+  r.listIndex = -1;
   changed();
 }
 
 void Control::setListIndex(int value) {
-  if (value < -1 || value >= static_cast<int>(items_.size())) value = -1;
-  listIndex_ = value;
+  if (value < -1 || value >= static_cast<int>(items().size())) value = -1;
+  rareToSet().listIndex = value;
   changed();
 }
 
@@ -150,31 +168,31 @@ void Control::setPointer(Pointer value) {
   changed();
 }
 
-void Control::setDragIcon(std::optional<Picture> value) { dragIcon_ = std::move(value); }
+void Control::setDragIcon(std::optional<Picture> value) { rareToSet().dragIcon = std::move(value); }
 
 void Control::setToolTip(std::string value) {
-  toolTip_ = std::move(value);
+  rareToSet().toolTip = std::move(value);
   changed();
 }
 
 void Control::setTimerEnabled(bool value) {
-  timerEnabled_ = value;
+  rareToSet().timerEnabled = value;
   window_.manager().host().timerChanged(*this);
 }
 
 void Control::setInterval(int milliseconds) {
-  interval_ = milliseconds;
+  rareToSet().interval = milliseconds;
   window_.manager().host().timerChanged(*this);
 }
 
 void Control::clearDrawing() {
-  if (drawing_.empty()) return;
-  drawing_.clear();
+  if (rare().drawing.empty()) return;
+  rareToSet().drawing.clear();
   changed();
 }
 
 void Control::drawPicture(const Picture& picture, Twips x, Twips y) {
-  drawing_.push_back(DrawnPicture{picture, x, y});
+  rareToSet().drawing.push_back(DrawnPicture{picture, x, y});
   changed();
 }
 
@@ -198,12 +216,17 @@ void Control::copyPropertiesFrom(const Control& other) {
   backTransparent_ = other.backTransparent_;
   alignment_ = other.alignment_;
   autoSize_ = other.autoSize_;
-  value_ = other.value_;
-  text_ = other.text_;
   pointer_ = other.pointer_;
-  dragIcon_ = other.dragIcon_;
-  toolTip_ = other.toolTip_;
-  tag_ = other.tag_;
+  // Of the rare properties, these five are copied.
+  if (other.rare_ || rare_) {
+    const Rare& from = other.rare();
+    Rare& to = rareToSet();
+    to.value = from.value;
+    to.text = from.text;
+    to.dragIcon = from.dragIcon;
+    to.toolTip = from.toolTip;
+    to.tag = from.tag;
+  }
   onClick = other.onClick;
   onDblClick = other.onDblClick;
   onMouseDown = other.onMouseDown;

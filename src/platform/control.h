@@ -5,11 +5,13 @@
 
 #include <functional>
 #include <list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/control_stack.h"
+#include "platform/shared_handler.h"
 #include "platform/ui_types.h"
 
 namespace quorlen::ui {
@@ -33,10 +35,10 @@ struct DrawnPicture {
 
 class Control {
  public:
-  using Handler = std::function<void(Control&)>;
-  using MouseHandler = std::function<void(Control&, const MouseArgs&)>;
-  using KeyHandler = std::function<void(Control&, int keyCode, int shift)>;
-  using DropHandler = std::function<void(Control& target, Control& source, Twips x, Twips y)>;
+  using Handler = SharedHandler<void(Control&)>;
+  using MouseHandler = SharedHandler<void(Control&, const MouseArgs&)>;
+  using KeyHandler = SharedHandler<void(Control&, int keyCode, int shift)>;
+  using DropHandler = SharedHandler<void(Control& target, Control& source, Twips x, Twips y)>;
 
   Control(Window& window, ControlKind kind, std::string name, std::optional<int> index, Control* parent,
           Handle handle);
@@ -83,6 +85,12 @@ class Control {
   void setCaption(std::string value);
   [[nodiscard]] const Font& font() const { return font_; }
   void setFont(Font value);
+  // Changes the font in place: `change` is called with it.
+  template <typename Change>
+  void changeFont(Change&& change) {
+    change(font_);
+    fontChanged();
+  }
   [[nodiscard]] Color foreColor() const { return foreColor_; }
   void setForeColor(Color value);
   [[nodiscard]] Color backColor() const { return backColor_; }
@@ -96,48 +104,48 @@ class Control {
   void setAutoSize(bool value);
 
   // Check box value (0 cleared, 1 ticked), text box text.
-  [[nodiscard]] int value() const { return value_; }
+  [[nodiscard]] int value() const { return rare().value; }
   void setValue(int value);
-  [[nodiscard]] const std::string& text() const { return text_; }
+  [[nodiscard]] const std::string& text() const { return rare().text; }
   void setText(std::string value);
 
   // List box and file list entries; -1 when none is selected.
-  [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
+  [[nodiscard]] const std::vector<std::string>& items() const { return rare().items; }
   void setItems(std::vector<std::string> items);
   void addItem(std::string item);
   void clearItems();
-  [[nodiscard]] int listIndex() const { return listIndex_; }
+  [[nodiscard]] int listIndex() const { return rare().listIndex; }
   void setListIndex(int value);
   // File list: the folder and pattern whose names it lists.
-  [[nodiscard]] const std::string& path() const { return path_; }
-  void setPath(std::string value) { path_ = std::move(value); }
-  [[nodiscard]] const std::string& pattern() const { return pattern_; }
-  void setPattern(std::string value) { pattern_ = std::move(value); }
+  [[nodiscard]] const std::string& path() const { return rare().path; }
+  void setPath(std::string value) { rareToSet().path = std::move(value); }
+  [[nodiscard]] const std::string& pattern() const { return rare().pattern; }
+  void setPattern(std::string value) { rareToSet().pattern = std::move(value); }
 
   // Buttons.
-  [[nodiscard]] bool isDefault() const { return default_; }
-  void setDefault(bool value) { default_ = value; }
-  [[nodiscard]] bool isCancel() const { return cancel_; }
-  void setCancel(bool value) { cancel_ = value; }
+  [[nodiscard]] bool isDefault() const { return rare().isDefault; }
+  void setDefault(bool value) { rareToSet().isDefault = value; }
+  [[nodiscard]] bool isCancel() const { return rare().isCancel; }
+  void setCancel(bool value) { rareToSet().isCancel = value; }
 
   // Pointer, drag icon, tool tip and the free tag.
   [[nodiscard]] const Pointer& pointer() const { return pointer_; }
   void setPointer(Pointer value);
-  [[nodiscard]] const std::optional<Picture>& dragIcon() const { return dragIcon_; }
+  [[nodiscard]] const std::optional<Picture>& dragIcon() const { return rare().dragIcon; }
   void setDragIcon(std::optional<Picture> value);
-  [[nodiscard]] const std::string& toolTip() const { return toolTip_; }
+  [[nodiscard]] const std::string& toolTip() const { return rare().toolTip; }
   void setToolTip(std::string value);
-  [[nodiscard]] const std::string& tag() const { return tag_; }
-  void setTag(std::string value) { tag_ = std::move(value); }
+  [[nodiscard]] const std::string& tag() const { return rare().tag; }
+  void setTag(std::string value) { rareToSet().tag = std::move(value); }
 
   // Timer: interval in milliseconds; 0 never fires.
-  [[nodiscard]] bool timerEnabled() const { return timerEnabled_; }
+  [[nodiscard]] bool timerEnabled() const { return rare().timerEnabled; }
   void setTimerEnabled(bool value);
-  [[nodiscard]] int interval() const { return interval_; }
+  [[nodiscard]] int interval() const { return rare().interval; }
   void setInterval(int milliseconds);
 
   // What the paint handler drew on this picture box.
-  [[nodiscard]] const std::vector<DrawnPicture>& drawing() const { return drawing_; }
+  [[nodiscard]] const std::vector<DrawnPicture>& drawing() const { return rare().drawing; }
   void clearDrawing();
   void drawPicture(const Picture& picture, Twips x, Twips y);
 
@@ -164,6 +172,9 @@ class Control {
   friend class ControlStack;
   void copyPropertiesFrom(const Control& other);
   void changed();
+  // A label that sizes itself to its caption takes the caption's size.
+  void fitCaption();
+  void fontChanged();
 
   Window& window_;
   ControlKind kind_;
@@ -188,21 +199,28 @@ class Control {
   bool backTransparent_ = false;
   Alignment alignment_ = Alignment::Left;
   bool autoSize_ = false;
-  int value_ = 0;
-  std::string text_;
-  std::vector<std::string> items_;
-  int listIndex_ = -1;
-  std::string path_;
-  std::string pattern_ = "*.*";
-  bool default_ = false;
-  bool cancel_ = false;
   Pointer pointer_;
-  std::optional<Picture> dragIcon_;
-  std::string toolTip_;
-  std::string tag_;
-  bool timerEnabled_ = true;
-  int interval_ = 0;
-  std::vector<DrawnPicture> drawing_;
+  // What few controls have (check boxes, text boxes, lists, buttons,
+  // timers, tips, drawings): made when one of them is first set.
+  struct Rare {
+    int value = 0;
+    std::string text;
+    std::vector<std::string> items;
+    int listIndex = -1;
+    std::string path;
+    std::string pattern = "*.*";
+    bool isDefault = false;
+    bool isCancel = false;
+    std::optional<Picture> dragIcon;
+    std::string toolTip;
+    std::string tag;
+    bool timerEnabled = true;
+    int interval = 0;
+    std::vector<DrawnPicture> drawing;
+  };
+  [[nodiscard]] const Rare& rare() const;
+  Rare& rareToSet();
+  std::unique_ptr<Rare> rare_;
 };
 
 }  // namespace quorlen::ui

@@ -7,7 +7,13 @@
 namespace quorlen::ui {
 
 void ControlStack::putOnTop(Control& control, bool native) {
-  remove(control);
+  if (control.stacked_) {
+    // Already in this stack: its place moves, nothing is made anew.
+    if (control.stackPlace_ == firstNative_) firstNative_ = std::next(firstNative_);
+    order_.splice(native ? order_.end() : firstNative_, order_, control.stackPlace_);
+    if (native && firstNative_ == order_.end()) firstNative_ = control.stackPlace_;
+    return;
+  }
   if (native) {
     control.stackPlace_ = order_.insert(order_.end(), &control);
     if (firstNative_ == order_.end()) firstNative_ = control.stackPlace_;

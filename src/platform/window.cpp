@@ -90,7 +90,7 @@ void Window::setPointer(Pointer value) {
 Control& Window::create(ControlKind kind, const std::string& name, std::optional<int> index, Control* parent) {
   auto control = std::make_unique<Control>(*this, kind, name, index, parent, manager_.newHandle());
   Control& ref = *control;
-  controls_.emplace(ref.handle(), std::move(control));
+  controls_.add(std::move(control));
   if (!index) named_.emplace(name, &ref);
   insertInStack(ref, parent);
   changed();
@@ -104,56 +104,51 @@ Control& Window::add(ControlKind kind, const std::string& name, Control* parent)
 Control& Window::addSet(ControlKind kind, const std::string& name, Control* parent) {
   Control& element0 = create(kind, name, 0, parent);
   element0.visible_ = false;
-  sets_[name][0] = &element0;
+  sets_[name].insert(0, element0);
   return element0;
 }
 
 Control& Window::loadElement(const std::string& setName, int index) {
   auto set = sets_.find(setName);
   if (set == sets_.end()) throw std::logic_error("no control set " + setName);
-  if (set->second.count(index) != 0) throw std::runtime_error("element already loaded: " + setName);
-  const Control& element0 = *set->second.at(0);
-  Control& element = create(element0.kind(), setName, index, element0.parent());
-  element.copyPropertiesFrom(element0);
+  if (set->second.find(index) != nullptr) throw std::runtime_error("element already loaded: " + setName);
+  const Control* element0 = set->second.find(0);
+  if (element0 == nullptr) throw std::out_of_range("no template of " + setName);
+  Control& element = create(element0->kind(), setName, index, element0->parent());
+  element.copyPropertiesFrom(*element0);
   element.visible_ = false;
-  set->second[index] = &element;
+  set->second.insert(index, element);
   return element;
 }
 
 void Window::unloadElement(const std::string& setName, int index) {
   auto set = sets_.find(setName);
   if (set == sets_.end() || index == 0) throw std::logic_error("cannot unload element of " + setName);
-  auto element = set->second.find(index);
-  if (element == set->second.end()) throw std::runtime_error("element not loaded: " + setName);
-  Control* control = element->second;
-  set->second.erase(element);
+  Control* control = set->second.find(index);
+  if (control == nullptr) throw std::runtime_error("element not loaded: " + setName);
+  set->second.erase(index);
   removeFromStack(*control);
   if (focus_ == control) focus_ = nullptr;
   if (dragSource_ == control) dragSource_ = nullptr;
-  auto owned = controls_.find(control->handle());
-  manager_.bury(std::move(owned->second));
-  controls_.erase(owned);
+  manager_.bury(controls_.take(control->handle()));
   changed();
 }
 
 int Window::elementCount(const std::string& setName) const {
   auto set = sets_.find(setName);
-  return set == sets_.end() ? 0 : static_cast<int>(set->second.size());
+  return set == sets_.end() ? 0 : set->second.size();
 }
 
 int Window::highestElementIndex(const std::string& setName) const {
   auto set = sets_.find(setName);
   if (set == sets_.end() || set->second.empty()) return 0;
-  return std::max(0, set->second.rbegin()->first);
+  return std::max(0, set->second.highest());
 }
 
 std::vector<int> Window::elementIndexes(const std::string& setName) const {
-  std::vector<int> indexes;
   auto set = sets_.find(setName);
-  if (set == sets_.end()) return indexes;
-  indexes.reserve(set->second.size());
-  for (const auto& entry : set->second) indexes.push_back(entry.first);
-  return indexes;
+  if (set == sets_.end()) return {};
+  return set->second.indexes();
 }
 
 Control* Window::find(const std::string& name) const {
@@ -164,27 +159,25 @@ Control* Window::find(const std::string& name) const {
 Control* Window::element(const std::string& setName, int index) const {
   auto set = sets_.find(setName);
   if (set == sets_.end()) return nullptr;
-  auto element = set->second.find(index);
-  return element == set->second.end() ? nullptr : element->second;
+  return set->second.find(index);
 }
 
 Control* Window::findByHandle(Handle handle) const {
-  auto found = controls_.find(handle);
-  return found == controls_.end() ? nullptr : found->second.get();
+  return controls_.find(handle);
 }
 
 std::vector<Control*> Window::menuEntries() const {
   std::vector<Control*> entries;
-  for (const auto& [handle, c] : controls_) {
-    if (c->kind() == ControlKind::MenuEntry) entries.push_back(c.get());
-  }
+  controls_.forEach([&entries](Control& c) {
+    if (c.kind() == ControlKind::MenuEntry) entries.push_back(&c);
+  });
   return entries;
 }
 
 std::vector<Control*> Window::allControls() const {
   std::vector<Control*> all;
   all.reserve(controls_.size());
-  for (const auto& [handle, c] : controls_) all.push_back(c.get());
+  controls_.forEach([&all](Control& c) { all.push_back(&c); });
   return all;
 }
 
@@ -204,8 +197,7 @@ void Window::bringToFront(Control& control) {
 }
 
 void Window::destroyControls() {
-  for (auto& [handle, c] : controls_) manager_.bury(std::move(c));
-  controls_.clear();
+  for (auto& c : controls_.takeAll()) manager_.bury(std::move(c));
   named_.clear();
   children_.clear();
   sets_.clear();

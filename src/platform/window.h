@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/control_registry.h"
 #include "platform/control_stack.h"
+#include "platform/element_set.h"
 #include "platform/ui_types.h"
 
 namespace quorlen::ui {
@@ -151,12 +153,12 @@ class Window {
   std::string title_;
   Color backColor_ = kWhite;
   Pointer pointer_;
-  // Every control by handle; handles rise, so this is the creation order.
-  std::map<Handle, std::unique_ptr<Control>> controls_;
+  // Every control by handle, in creation order.
+  ControlRegistry controls_;
   // The first control made under each name that is not an element of a set.
   std::unordered_map<std::string, Control*> named_;
   ControlStack children_;
-  std::map<std::string, std::map<int, Control*>> sets_;
+  std::map<std::string, ElementSet> sets_;
   Control* focus_ = nullptr;
   Control* dragSource_ = nullptr;
   std::vector<DrawnPicture> drawing_;

@@ -6,8 +6,9 @@
 namespace quorlen {
 
 void ClassVariable::setName(std::string vData) {
-  std::string old = std::exchange(name_, std::move(vData));
-  if (store_ != nullptr) store_->renamed(*this, old);
+  if (store_ != nullptr) store_->renaming(*this);
+  name_ = std::move(vData);
+  if (store_ != nullptr) store_->renamed(*this);
 }
 
 VariablesCollection::~VariablesCollection() {
@@ -21,7 +22,7 @@ VariablesCollection::Member VariablesCollection::Add(const std::string& Name, st
   member->setValue(Value);
   members_.push_back(member);
   member->store_ = this;
-  file(*member);
+  names_.append(*member);
   // A key given twice files the newer member under it.
   if (!sKey.empty()) keys_[sKey] = member.get();
   return member;
@@ -44,53 +45,20 @@ Result<VariablesCollection::Member> VariablesCollection::Item(const std::string&
 }
 
 std::span<ClassVariable* const> VariablesCollection::Named(const std::string& name) const {
-  auto found = names_.find(name);
-  if (found == names_.end()) return {};
-  const Filed& filed = found->second;
-  if (filed.many.empty()) return {&filed.one, 1};
-  return filed.many;
+  return names_.find(name);
 }
 
-// Files a member after every member of its name: right for a member added
-// at the end.
-void VariablesCollection::file(ClassVariable& member) {
-  auto [entry, added] = names_.try_emplace(member.Name());
-  Filed& filed = entry->second;
-  if (added) {
-    filed.one = &member;
-  } else if (filed.many.empty()) {
-    filed.many = {filed.one, &member};
-  } else {
-    filed.many.push_back(&member);
-  }
-}
+void VariablesCollection::renaming(ClassVariable& member) { names_.remove(member); }
 
-void VariablesCollection::unfile(const ClassVariable& member, const std::string& name) {
-  auto entry = names_.find(name);
-  if (entry == names_.end()) return;
-  Filed& filed = entry->second;
-  if (filed.many.empty()) {
-    if (filed.one == &member) names_.erase(entry);
-    return;
-  }
-  std::erase(filed.many, &member);
-  if (filed.many.size() == 1) {
-    filed.one = filed.many.front();
-    filed.many.clear();
-  }
-}
-
-void VariablesCollection::renamed(ClassVariable& member, const std::string& oldName) {
-  unfile(member, oldName);
-  // Filed again among the members of its new name, in position order.
-  names_.erase(member.Name());
+void VariablesCollection::renamed(ClassVariable& member) {
+  names_.drop(member.Name());
   for (const Member& m : members_) {
-    if (m->Name() == member.Name()) file(*m);
+    if (m->Name() == member.Name()) names_.append(*m);
   }
 }
 
 void VariablesCollection::release(ClassVariable& member) {
-  unfile(member, member.Name());
+  names_.remove(member);
   std::erase_if(keys_, [&member](const auto& entry) { return entry.second == &member; });
   member.store_ = nullptr;
 }

@@ -11,11 +11,11 @@
 #include <memory>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "common/result.h"
 #include "variables/class_variable.h"
+#include "variables/name_index.h"
 
 namespace quorlen {
 
@@ -42,7 +42,8 @@ class VariablesCollection {
   // Makes room for this many members in all, so that adding them moves
   // nothing already stored.
   void reserve(std::int32_t count);
-  // Every member of that name, in position order (empty when none has it).
+  // Every member of that name, in position order (empty when none has it);
+  // valid until a member is added, removed or renamed.
   [[nodiscard]] std::span<ClassVariable* const> Named(const std::string& name) const;
   // Walks the members from position 1 to Count.
   [[nodiscard]] std::vector<Member>::const_iterator begin() const { return members_.begin(); }
@@ -50,20 +51,14 @@ class VariablesCollection {
 
  private:
   friend class ClassVariable;
-  void renamed(ClassVariable& member, const std::string& oldName);
-  void unfile(const ClassVariable& member, const std::string& name);
+  // A member's name changes: taken out under the old name, filed under the
+  // new one among the members of that name, in position order.
+  void renaming(ClassVariable& member);
+  void renamed(ClassVariable& member);
   void release(ClassVariable& member);
 
-  // The members of one name, in position order: most names have one, kept
-  // without a list of its own.
-  struct Filed {
-    ClassVariable* one = nullptr;           // when `many` is empty
-    std::vector<ClassVariable*> many;  // two or more
-  };
-  void file(ClassVariable& member);
-
   std::vector<Member> members_;
-  std::unordered_map<std::string, Filed> names_;
+  NameIndex names_;
   std::map<std::string, ClassVariable*> keys_;
 };
 

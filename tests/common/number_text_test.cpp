@@ -19,6 +19,9 @@ TEST(ParseDecimal, AcceptsTheFormsOfDecimalNumbers) {
   EXPECT_EQ(parseDecimal("1.5E-1"), 0.15) << "a capital E and a negative exponent";
   EXPECT_EQ(parseDecimal(" 7\t"), 7.0) << "blanks around the number";
   EXPECT_EQ(parseDecimal("007"), 7.0) << "leading zeros";
+  EXPECT_EQ(parseDecimal("999999999999999"), 999999999999999.0) << "the longest plain digits read at once";
+  EXPECT_EQ(parseDecimal("9007199254740993"), 9007199254740992.0) << "more digits round to the nearest double";
+  EXPECT_TRUE(std::signbit(parseDecimal("-0").value())) << "minus zero keeps its sign";
 }
 
 TEST(ParseDecimal, RefusesWhatIsNotANumber) {

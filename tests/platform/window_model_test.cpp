@@ -62,6 +62,26 @@ TEST_F(WindowModelTest, ElementsStartFromTheirTemplateAndHidden) {
   EXPECT_THROW(game.unloadElement("Area", 0), std::logic_error) << "the template is never unloaded";
 }
 
+TEST_F(WindowModelTest, ElementsOfAnyIndexAreCountedAndOrdered) {
+  const std::size_t before = game.allControls().size();
+  for (const int index : {-5, 70000, 2, 40000}) game.loadElement("Area", index);
+  const Handle gone = game.element("Area", 2)->handle();
+  EXPECT_THROW(game.loadElement("Area", 70000), std::runtime_error) << "an index is taken once";
+  EXPECT_EQ(game.elementIndexes("Area"), (std::vector<int>{-5, 0, 2, 40000, 70000})) << "in rising order";
+  EXPECT_EQ(game.highestElementIndex("Area"), 70000);
+  game.unloadElement("Area", 70000);
+  EXPECT_EQ(game.highestElementIndex("Area"), 40000) << "the next highest after the highest goes";
+  game.unloadElement("Area", 40000);
+  game.unloadElement("Area", 2);
+  EXPECT_EQ(game.highestElementIndex("Area"), 0) << "below the template's index counts as 0";
+  EXPECT_EQ(game.elementCount("Area"), 2) << "the template and element -5";
+  EXPECT_EQ(game.element("Area", -5)->qualifiedName(), "Area(-5)");
+  EXPECT_EQ(game.findByHandle(gone), nullptr) << "an unloaded element is no longer found by its handle";
+  ASSERT_EQ(game.allControls().size(), before + 1) << "only element -5 was added for good";
+  EXPECT_EQ(game.allControls().back(), game.element("Area", -5)) << "controls are listed in creation order";
+  EXPECT_EQ(game.findByHandle(game.allControls().front()->handle()), game.allControls().front());
+}
+
 TEST_F(WindowModelTest, NativeControlsStackAboveLightweightOnes) {
   area(1, 0, 0, 100, 100);
   area(2, 0, 0, 100, 100);

@@ -1,6 +1,10 @@
 // The variable store and the game variables.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+#include <vector>
+
 #include "support/game_fixture.h"
 #include "variables/variable_operations.h"
 #include "variables/variables_collection.h"
@@ -56,6 +60,28 @@ TEST(VariablesCollection, FindsByNameAfterRemovalsAndRenames) {
   }
   kept->setName("Door");
   EXPECT_EQ(kept->Value(), 7) << "a member outlives its store while it is referenced";
+}
+
+// Thousands of names (the index grows and its entries collide and move
+// back when taken out), duplicates, removals and renames: every name finds
+// exactly the members a scan of the positions finds, in position order.
+TEST(VariablesCollection, FindsWhatAScanFindsAmongThousandsOfNames) {
+  VariablesCollection store;
+  const auto nameOf = [](int i) { return "V" + std::to_string(i % 3000); };
+  for (int i = 0; i < 4000; ++i) store.Add(nameOf(i), 0);
+  for (int position = 3900; position >= 1; position -= 7) ASSERT_TRUE(store.Remove(position).ok());
+  for (int position = 1; position <= store.Count(); position += 11) {
+    store.Item(position).value()->setName(nameOf(position * 13));
+  }
+  std::map<std::string, std::vector<ClassVariable*>> scanned;
+  for (const auto& m : store) scanned[m->Name()].push_back(m.get());
+  for (int i = 0; i < 3000; ++i) {
+    const auto filed = store.Named(nameOf(i));
+    ASSERT_EQ(std::vector<ClassVariable*>(filed.begin(), filed.end()), scanned[nameOf(i)])
+        << "members of " << nameOf(i);
+  }
+  store.Empty();
+  EXPECT_TRUE(store.Named("V1").empty()) << "an emptied store finds nothing";
 }
 
 class GameVariablesTest : public ::testing::Test {

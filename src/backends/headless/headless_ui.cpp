@@ -48,6 +48,7 @@ void HeadlessUi::paintChanged() {
   while (!changed_.empty()) {
     ui::Window* window = *changed_.begin();
     changed_.erase(changed_.begin());
+    if (window == lastChanged_) lastChanged_ = nullptr;
     manager_.paint(*window);
   }
 }
@@ -114,6 +115,7 @@ void HeadlessUi::windowHidden(ui::Window& window) { transcript_.line("window hid
 
 void HeadlessUi::windowUnloaded(ui::Window& window) {
   changed_.erase(&window);
+  if (lastChanged_ == &window) lastChanged_ = nullptr;
   transcript_.line("window unload " + window.name());
 }
 

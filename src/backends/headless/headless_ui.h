@@ -56,7 +56,12 @@ class HeadlessUi final : public ui::UserInterface, public ui::WindowHost {
   void windowShown(ui::Window& window, bool modal) override;
   void windowHidden(ui::Window& window) override;
   void windowUnloaded(ui::Window& window) override;
-  void windowChanged(ui::Window& window) override { changed_.insert(&window); }
+  void windowChanged(ui::Window& window) override {
+    // A window changes many times in a row: noted once.
+    if (lastChanged_ == &window) return;
+    changed_.insert(&window);
+    lastChanged_ = &window;
+  }
   void timerChanged(ui::Control& timer) override;
   void runModalLoop(ui::Window& window) override;
   [[nodiscard]] ui::Twips frameAllowance() const override;
@@ -85,6 +90,7 @@ class HeadlessUi final : public ui::UserInterface, public ui::WindowHost {
   Hooks hooks_;
   ui::WindowManager manager_;
   std::set<ui::Window*> changed_;
+  ui::Window* lastChanged_ = nullptr;  // in changed_ while not nullptr
   backends::TimerSchedule timers_;
 };
 
