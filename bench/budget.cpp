@@ -66,9 +66,15 @@ bool reportBudgets(const std::vector<std::pair<std::string, double>>& times, std
       const double grew = timeOf(large, "") / timeOf(small, "");
       const double floorGrew = timeOf(large, "/floor") / timeOf(small, "/floor");
       const double allowed = kGrowthAllowance * large.size / small.size;
+      // the player's own work: its time above the floor's
+      const double ownSmall = timeOf(small, "") - timeOf(small, "/floor");
+      const double ownLarge = timeOf(large, "") - timeOf(large, "/floor");
+      const double ownGrew = ownSmall > 0 && ownLarge > 0 ? ownLarge / ownSmall : 0;
+      const bool linear = grew <= allowed || ownLarge <= 0 || (ownGrew > 0 && ownGrew <= allowed);
       out << "  " << family << " " << small.label << " -> " << large.label << ": " << fixed(grew, 1)
           << " x the time for " << fixed(large.size / small.size, 1) << " x the size, floor " << fixed(floorGrew, 1)
-          << " x (budget " << fixed(allowed, 1) << " x: " << verdict(grew <= allowed) << ")\n";
+          << " x, own work " << (ownGrew > 0 ? fixed(ownGrew, 1) + " x" : std::string("-")) << " (budget "
+          << fixed(allowed, 1) << " x: " << verdict(linear) << ")\n";
     }
   }
   return held;
