@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "backends/headless/media/headless_media_devices.h"
 #include "backends/sdl_media/sdl_media_fixture.h"
 #include "backends/shared/media/media_errors.h"
 
@@ -16,14 +15,14 @@ namespace {
 
 using SdlMediaOpenTest = SdlMediaTest;
 
-TEST_F(SdlMediaOpenTest, MissingFilesAreNotFound) {
+TEST_F(SdlMediaOpenTest, MissingFilesAreNotFoundAndFoldersCannotBeRead) {
   const std::string missing = folder.string() + "/Frames/nothing";
-  EXPECT_EQ(send("Open \"" + missing + ".wav\" ALIAS wav7 TYPE Waveaudio wait").code,
-            backends::kMediaErrFileNotFound);
-  EXPECT_EQ(send("Open \"" + missing + ".mid\" ALIAS mid7 TYPE Sequencer wait").code,
-            backends::kMediaErrFileNotFound);
-  EXPECT_EQ(send("Open \"" + missing + ".avi\" ALIAS 23 TYPE AviVideo wait parent 4097 style child").code,
-            backends::kMediaErrFileNotFound);
+  EXPECT_EQ(open(missing + ".wav", "wav7", "Waveaudio").code, backends::kMediaErrFileNotFound);
+  EXPECT_EQ(open(missing + ".mid", "mid7", "Sequencer").code, backends::kMediaErrFileNotFound);
+  EXPECT_EQ(open(missing + ".avi", "23", "AviVideo").code, backends::kMediaErrFileNotFound);
+  std::filesystem::create_directories(folder / "Areas" / "door.wav");
+  EXPECT_EQ(open((folder / "Areas" / "door.wav").string(), "wav7", "Waveaudio").code, backends::kMediaErrFileRead)
+      << "a folder in place of a sound";
   EXPECT_TRUE(media->openDevices().empty()) << "a failed open left a device";
 }
 
@@ -34,13 +33,10 @@ TEST_F(SdlMediaOpenTest, WithoutItsModuleNothingPlaysAndOneLineSaysWhy) {
   const std::string wave = addFile("Areas/door.wav", sineWave(22050, 100, 440.0));
   const std::string video = addFile("Frames/intro.avi", sineWave(22050, 100, 440.0));
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(send("Open \"" + wave + "\" ALIAS wav7 TYPE Waveaudio wait").code, backends::kMediaErrInvalidFile)
+  EXPECT_EQ(open(wave, "wav7", "Waveaudio").code, backends::kMediaErrInvalidFile)
       << "a sound the player cannot play is refused as one it cannot read";
-  EXPECT_EQ(send("Open \"" + video + "\" ALIAS 23 TYPE AviVideo wait parent 4097 style child").code,
-            backends::kMediaErrInvalidFile)
-      << "a video likewise";
-  EXPECT_EQ(send("Open \"" + folder.string() + "/none.mid\" ALIAS mid7 TYPE Sequencer wait").code,
-            backends::kMediaErrFileNotFound)
+  EXPECT_EQ(open(video, "23", "AviVideo").code, backends::kMediaErrInvalidFile) << "a video likewise";
+  EXPECT_EQ(open(folder.string() + "/none.mid", "mid7", "Sequencer").code, backends::kMediaErrFileNotFound)
       << "a missing file is still missing";
   const std::string said = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line, once: " << said;
@@ -74,12 +70,6 @@ TEST_F(SdlMediaOpenTest, ModulesAreNeverTakenFromAGameFolder) {
       << "a player copied into a game's folder loaded a module from the game";
 }
 
-TEST_F(SdlMediaOpenTest, AFolderInPlaceOfASoundCannotBeRead) {
-  std::filesystem::create_directories(folder / "Areas" / "door.wav");
-  EXPECT_EQ(send("Open \"" + (folder / "Areas" / "door.wav").string() + "\" ALIAS wav7 TYPE Waveaudio wait").code,
-            backends::kMediaErrFileRead);
-}
-
 TEST_F(SdlMediaOpenTest, DamagedCodedSoundsPlayWhatDecodesOrAreRefused) {
   // Wave codings that FFmpeg decodes for SDL_mixer: noise in place of GSM
   // frames cut inside a block still decodes (as noise); an MP3 coding with
@@ -92,7 +82,7 @@ TEST_F(SdlMediaOpenTest, DamagedCodedSoundsPlayWhatDecodesOrAreRefused) {
                                Expected{"mp3-no-frames.wav", backends::kMediaErrInvalidFile},
                                Expected{"gsm-no-channels.wav", backends::kMediaErrInvalidFile}}) {
     const std::string path = addFile(std::string("Areas/") + file.name, malformedFile(file.name));
-    ASSERT_EQ(send("Open \"" + path + "\" ALIAS x1 TYPE Waveaudio wait").code, file.code) << file.name;
+    ASSERT_EQ(open(path, "x1", "Waveaudio").code, file.code) << file.name;
     if (file.code != 0) continue;
     ASSERT_EQ(send("Play x1 wait").code, 0) << file.name;
     EXPECT_EQ(modeOf("x1"), "stopped") << file.name << ": the decoded part has an end";
@@ -113,14 +103,11 @@ class SdlMalformedMediaTest : public SdlMediaTest, public ::testing::WithParamIn
 TEST_P(SdlMalformedMediaTest, IsRefusedAsInvalid) {
   const std::string path = addFile(std::string("Frames/") + GetParam().name, malformedFile(GetParam().name));
   ASSERT_GT(std::filesystem::file_size(path), 0U) << "test file missing";
-  std::string command = "Open \"" + path + "\" ALIAS x1 TYPE " + GetParam().type + " wait";
-  if (std::string(GetParam().type) == "AviVideo") command += " parent 4097 style child";
+  const std::string command = openCommand(path, "x1", GetParam().type);
   EXPECT_EQ(send(command).code, backends::kMediaErrInvalidFile) << GetParam().name;
   EXPECT_TRUE(media->openDevices().empty()) << "a refused file left a device";
-  backends::HeadlessMediaDeviceFactory headlessFactory(*files);
-  backends::MediaCommandInterpreter headless(headlessFactory);
   if (GetParam().headlessRefuses) {
-    EXPECT_EQ(headless.sendString(command, 255).code, backends::kMediaErrInvalidFile)
+    EXPECT_EQ(headless->sendString(command, 255).code, backends::kMediaErrInvalidFile)
         << GetParam().name << ": the headless devices answer otherwise";
   }
 }
