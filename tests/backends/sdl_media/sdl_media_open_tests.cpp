@@ -70,63 +70,43 @@ TEST_F(SdlMediaOpenTest, ModulesAreNeverTakenFromAGameFolder) {
       << "a player copied into a game's folder loaded a module from the game";
 }
 
-TEST_F(SdlMediaOpenTest, DamagedCodedSoundsPlayWhatDecodesOrAreRefused) {
+TEST_F(SdlMediaOpenTest, MalformedFilesAreRefusedAsInvalidOrPlayWhatDecodes) {
+  constexpr int kInvalid = backends::kMediaErrInvalidFile;
+  struct Malformed {
+    const char* name;
+    const char* type;
+    int code = kInvalid;
+    // The headless devices read headers only: a coding or a stream that only
+    // decoding finds wanting opens there.
+    bool headlessRefuses = true;
+  };
   // Wave codings that FFmpeg decodes for SDL_mixer: noise in place of GSM
   // frames cut inside a block still decodes (as noise); an MP3 coding with
   // no frame in it, and a format with no channels, give nothing to play.
-  struct Expected {
-    const char* name;
-    int code;
-  };
-  for (const Expected& file : {Expected{"gsm-noise-cut.wav", 0},
-                               Expected{"mp3-no-frames.wav", backends::kMediaErrInvalidFile},
-                               Expected{"gsm-no-channels.wav", backends::kMediaErrInvalidFile}}) {
-    const std::string path = addFile(std::string("Areas/") + file.name, malformedFile(file.name));
-    ASSERT_EQ(open(path, "x1", "Waveaudio").code, file.code) << file.name;
-    if (file.code != 0) continue;
-    ASSERT_EQ(send("Play x1 wait").code, 0) << file.name;
-    EXPECT_EQ(modeOf("x1"), "stopped") << file.name << ": the decoded part has an end";
+  for (const Malformed& file :
+       {Malformed{"text.wav", "Waveaudio"}, Malformed{"cut-in-format.wav", "Waveaudio"},
+        Malformed{"no-data-chunk.wav", "Waveaudio"}, Malformed{"unknown-encoding.wav", "Waveaudio", kInvalid, false},
+        Malformed{"gsm-noise-cut.wav", "Waveaudio", 0, false}, Malformed{"mp3-no-frames.wav", "Waveaudio", kInvalid, false},
+        Malformed{"gsm-no-channels.wav", "Waveaudio", kInvalid, false}, Malformed{"text.wav", "Sequencer"},
+        Malformed{"text.mid", "Sequencer"}, Malformed{"empty-rmid.rmi", "Sequencer"}, Malformed{"text.avi", "AviVideo"},
+        Malformed{"no-streams.avi", "AviVideo", kInvalid, false}, Malformed{"text.wav", "AviVideo"}}) {
+    const std::string what = std::string(file.name) + " as " + file.type;
+    const std::string path = addFile(std::string("Frames/") + file.name, malformedFile(file.name));
+    ASSERT_GT(std::filesystem::file_size(path), 0U) << "test file missing: " << file.name;
+    const std::string command = openCommand(path, "x1", file.type);
+    ASSERT_EQ(send(command).code, file.code) << what;
+    if (file.headlessRefuses) {
+      EXPECT_EQ(headless->sendString(command, 255).code, file.code) << what << ": the headless devices answer otherwise";
+    }
+    if (file.code != 0) {
+      EXPECT_TRUE(media->openDevices().empty()) << what << ": a refused file left a device";
+      continue;
+    }
+    ASSERT_EQ(send("Play x1 wait").code, 0) << what;
+    EXPECT_EQ(modeOf("x1"), "stopped") << what << ": the decoded part has an end";
     ASSERT_EQ(send("Close x1").code, 0);
   }
 }
-
-struct MalformedFile {
-  const char* name;
-  const char* type;
-  // The headless devices read headers only: a coding or a stream that only
-  // decoding finds wanting opens there.
-  bool headlessRefuses = true;
-};
-
-class SdlMalformedMediaTest : public SdlMediaTest, public ::testing::WithParamInterface<MalformedFile> {};
-
-TEST_P(SdlMalformedMediaTest, IsRefusedAsInvalid) {
-  const std::string path = addFile(std::string("Frames/") + GetParam().name, malformedFile(GetParam().name));
-  ASSERT_GT(std::filesystem::file_size(path), 0U) << "test file missing";
-  const std::string command = openCommand(path, "x1", GetParam().type);
-  EXPECT_EQ(send(command).code, backends::kMediaErrInvalidFile) << GetParam().name;
-  EXPECT_TRUE(media->openDevices().empty()) << "a refused file left a device";
-  if (GetParam().headlessRefuses) {
-    EXPECT_EQ(headless->sendString(command, 255).code, backends::kMediaErrInvalidFile)
-        << GetParam().name << ": the headless devices answer otherwise";
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, SdlMalformedMediaTest,
-    ::testing::Values(MalformedFile{"text.wav", "Waveaudio"}, MalformedFile{"cut-in-format.wav", "Waveaudio"},
-                      MalformedFile{"no-data-chunk.wav", "Waveaudio"},
-                      MalformedFile{"unknown-encoding.wav", "Waveaudio", false}, MalformedFile{"text.wav", "Sequencer"},
-                      MalformedFile{"text.mid", "Sequencer"}, MalformedFile{"empty-rmid.rmi", "Sequencer"},
-                      MalformedFile{"text.avi", "AviVideo"}, MalformedFile{"no-streams.avi", "AviVideo", false},
-                      MalformedFile{"text.wav", "AviVideo"}),
-    [](const ::testing::TestParamInfo<MalformedFile>& param) {
-      std::string name = std::string(param.param.type) + "_" + param.param.name;
-      for (char& c : name) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-      }
-      return name;
-    });
 
 }  // namespace
 }  // namespace quorlen::testing
