@@ -39,15 +39,7 @@ class DemoScreenshots : public ::testing::Test {
     program->start();
   }
 
-  void click(ui::Control& c) {
-    ui::WindowManager& m = machine->ui().windows();
-    auto [x, y] = c.window().originOf(c);
-    m.post(ui::PointerDown{c.window().handle(), c.handle(), x + c.width() / 2, y + c.height() / 2,
-                           ui::MouseButton::Left});
-    m.post(ui::PointerUp{c.window().handle(), x + c.width() / 2, y + c.height() / 2, ui::MouseButton::Left,
-                         c.handle()});
-    m.dispatchPending();
-  }
+  void click(ui::Control& c) { testing::press(machine->ui(), c); }
 
   // Answers every message box with Enter, keeping a picture of the first.
   void answerMessages(SurfacePtr* first) {
