@@ -2,6 +2,7 @@
 
 #include <stdlib.h>  // setenv
 
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -64,6 +65,13 @@ std::string fileBytes(const std::filesystem::path& path) {
 
 std::string malformedFile(const std::string& name) {
   return fileBytes(std::string(QUORLEN_TEST_DATA) + "/malformed/sdl_media/" + name);
+}
+
+std::string testName(std::string name) {
+  for (char& c : name) {
+    if (std::isalnum(static_cast<unsigned char>(c)) == 0) c = '_';
+  }
+  return name;
 }
 
 SdlMediaTest::SdlMediaTest() {

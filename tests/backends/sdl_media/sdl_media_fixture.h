@@ -27,6 +27,8 @@ namespace quorlen::testing {
 [[nodiscard]] std::string fileBytes(const std::filesystem::path& path);
 // The bytes of a file of tests/data/malformed/sdl_media.
 [[nodiscard]] std::string malformedFile(const std::string& name);
+// `name` as a test's name: letters and digits, the rest '_'.
+[[nodiscard]] std::string testName(std::string name);
 // The small General MIDI font of Debian, which loads in a fraction of the
 // time the system's default takes; the tests name it as a user would.
 inline constexpr const char* kSmallFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";

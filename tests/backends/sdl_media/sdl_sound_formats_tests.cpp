@@ -104,11 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "pcm8-mono-44100", "pcm8-stereo-44100", "pcm16-mono-44100", "pcm16-stereo-44100", "ima-adpcm",
                       "ms-adpcm", "mu-law", "a-law", "gsm", "mp3", "extra-chunks", "riff-size-too-large",
                       "riff-size-zero"),
-    [](const ::testing::TestParamInfo<const char*>& param) {
-      std::string name = param.param;
-      std::replace(name.begin(), name.end(), '-', '_');
-      return name;
-    });
+    [](const ::testing::TestParamInfo<const char*>& param) { return testName(param.param); });
 
 class SdlMidiFormatTest : public SdlSoundFormatsTest, public ::testing::WithParamInterface<const char*> {
  protected:
@@ -156,12 +152,7 @@ TEST_P(SdlMidiFormatTest, EndsWithItsLastEvent) {
 
 INSTANTIATE_TEST_SUITE_P(Forms, SdlMidiFormatTest,
                          ::testing::Values("type0.mid", "type1.mid", "type1.rmi", "loud.mid", "long-release.mid"),
-                         [](const ::testing::TestParamInfo<const char*>& param) {
-                           std::string name = param.param;
-                           std::replace(name.begin(), name.end(), '.', '_');
-                           std::replace(name.begin(), name.end(), '-', '_');
-                           return name;
-                         });
+                         [](const ::testing::TestParamInfo<const char*>& param) { return testName(param.param); });
 
 }  // namespace
 }  // namespace quorlen::testing
