@@ -1,9 +1,8 @@
 // Wave audio on a mixer channel and MIDI music through SDL_mixer's
 // synthesiser (skipped where the machine has no General MIDI sound font):
-// the modes, positions and ranges the game's commands see, what reaches the
-// speakers of a range, and each device type refusing the other's files. A
-// whole tone or piece played to its end is checked for every wave coding and
-// MIDI form by the sound format tests.
+// the modes, positions and ranges the game's commands see, and what reaches
+// the speakers of a range. A whole tone or piece played to its end is
+// checked for every wave coding and MIDI form by the sound format tests.
 
 #include <gtest/gtest.h>
 
@@ -12,10 +11,8 @@
 #include <chrono>
 #include <filesystem>
 
-#include "backends/media/media_test_files.h"
 #include "backends/sdl/media/sound_fonts.h"
 #include "backends/sdl_media/sdl_media_fixture.h"
-#include "backends/shared/media/media_errors.h"
 
 namespace quorlen::testing {
 namespace {
@@ -157,19 +154,6 @@ TEST_F(SdlMusicTest, OneMusicAtATimePlaysWithTheSounds) {
   EXPECT_LT(first, 3000U) << "the first stopped where it was, not at its end";
   runWhilePlaying("wav7");
   EXPECT_EQ(modeOf("mid2"), "playing") << "the end of the sound ended the music";
-}
-
-TEST_F(SdlMusicTest, EachTypeRefusesTheOthersFiles) {
-  // As the headless devices do: a file is played only by the device of its
-  // kind, whatever its name or what the libraries could make of it.
-  EXPECT_EQ(open(addFile("Frames/theme.mid", sineWave(22050, 800, 440.0)), "wav3", "Sequencer").code,
-            backends::kMediaErrInvalidFile)
-      << "a wave file opened as a sequencer";
-  EXPECT_EQ(open(addFile("Areas/door.wav", pianoMidi(2)), "mid3", "Waveaudio").code, backends::kMediaErrInvalidFile)
-      << "a MIDI file opened as wave audio";
-  const std::string rmid = addFile("Areas/theme.wav", riffFile("RMID", {riffChunk("data", pianoMidi(2))}));
-  EXPECT_EQ(open(rmid, "rmi3", "Waveaudio").code, backends::kMediaErrInvalidFile) << "an RMID file opened as wave audio";
-  EXPECT_TRUE(media->openDevices().empty()) << "a refused file left a device";
 }
 
 TEST_F(SdlMusicTest, PauseStopAndPlayAgainGoOnWhereTheMusicWas) {

@@ -1,5 +1,6 @@
-// What opening answers for files that are missing, unreadable or not media
-// at all: the numbers the headless devices answer too.
+// What opening answers for files that are missing, unreadable, not media at
+// all or media of another device's kind: the numbers the headless devices
+// answer too.
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "backends/media/media_test_files.h"
 #include "backends/sdl_media/sdl_media_fixture.h"
 #include "backends/shared/media/media_errors.h"
 
@@ -79,6 +81,7 @@ TEST_F(SdlMediaOpenTest, MalformedFilesAreRefusedAsInvalidOrPlayWhatDecodes) {
     // The headless devices read headers only: a coding or a stream that only
     // decoding finds wanting opens there.
     bool headlessRefuses = true;
+    std::string bytes = malformedFile(name);
   };
   // Wave codings that FFmpeg decodes for SDL_mixer: noise in place of GSM
   // frames cut inside a block still decodes (as noise); an MP3 coding with
@@ -89,9 +92,14 @@ TEST_F(SdlMediaOpenTest, MalformedFilesAreRefusedAsInvalidOrPlayWhatDecodes) {
         Malformed{"gsm-noise-cut.wav", "Waveaudio", 0, false}, Malformed{"mp3-no-frames.wav", "Waveaudio", kInvalid, false},
         Malformed{"gsm-no-channels.wav", "Waveaudio", kInvalid, false}, Malformed{"text.wav", "Sequencer"},
         Malformed{"text.mid", "Sequencer"}, Malformed{"empty-rmid.rmi", "Sequencer"}, Malformed{"text.avi", "AviVideo"},
-        Malformed{"no-streams.avi", "AviVideo", kInvalid, false}, Malformed{"text.wav", "AviVideo"}}) {
+        Malformed{"no-streams.avi", "AviVideo", kInvalid, false}, Malformed{"text.wav", "AviVideo"},
+        // A file is played only by the device of its kind, whatever its name
+        // or what the libraries could make of it.
+        Malformed{"wave.mid", "Sequencer", kInvalid, true, sineWave(22050, 800, 440.0)},
+        Malformed{"midi.wav", "Waveaudio", kInvalid, true, pianoMidi(2)},
+        Malformed{"rmid.wav", "Waveaudio", kInvalid, true, riffFile("RMID", {riffChunk("data", pianoMidi(2))})}}) {
     const std::string what = std::string(file.name) + " as " + file.type;
-    const std::string path = addFile(std::string("Frames/") + file.name, malformedFile(file.name));
+    const std::string path = addFile(std::string("Frames/") + file.name, file.bytes);
     ASSERT_GT(std::filesystem::file_size(path), 0U) << "test file missing: " << file.name;
     const std::string command = openCommand(path, "x1", file.type);
     ASSERT_EQ(send(command).code, file.code) << what;
