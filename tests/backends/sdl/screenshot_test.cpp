@@ -26,7 +26,7 @@ class Screenshots : public ::testing::Test {
  protected:
   void SetUp() override { testing::useOffscreenDriver(); }
 
-  void press(ui::Control& c, ui::MouseButton button = ui::MouseButton::Left) { testing::press(machine->ui(), c, button); }
+  void press(ui::Control& c, ui::MouseButton b = ui::MouseButton::Left) { testing::press(machine->ui(), c, b); }
 
   std::unique_ptr<testing::OffscreenMachine> machine;
 };
