@@ -4,50 +4,33 @@
 // with references like the other screenshots; QUORLEN_DOCS_SCREENSHOTS=
 // FOLDER writes the pictures the documentation shows.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "offscreen_machine.h"
 #include "screenshot_check.h"
 #include "sdl_test_session.h"
 #include "startup/program.h"
+#include "support/temp_folder.h"
 
 namespace quorlen::sdl {
 namespace {
-
-namespace fs = std::filesystem;
-
-// A copy of the demo with two saved games to list (the list shows names
-// only, so the files stay empty).
-fs::path demoWithSavedGames() {
-  const fs::path game = fs::temp_directory_path() / ("quorlen-demo-shots-" + std::to_string(getpid()));
-  fs::remove_all(game);
-  fs::copy(fs::path(QUORLEN_SOURCE_DIR) / "games/demo", game, fs::copy_options::recursive);
-  for (const char* name : {"At the lighthouse.sav", "Before the storm.sav"}) std::ofstream(game / name).put('\n');
-  return game;
-}
 
 class DemoScreenshots : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::useOffscreenDriver();
-    game_ = demoWithSavedGames();
-    machine = std::make_unique<testing::OffscreenMachine>(game_.string());
+    // A copy of the demo with two saved games to list (the list shows names
+    // only, so the files hold nothing).
+    std::filesystem::copy(std::filesystem::path(QUORLEN_SOURCE_DIR) / "games/demo", game_.path(),
+                          std::filesystem::copy_options::recursive);
+    for (const char* name : {"At the lighthouse.sav", "Before the storm.sav"}) game_.put(name, "\n");
+    machine = std::make_unique<testing::OffscreenMachine>(game_.path().string());
     program = std::make_unique<Program>(machine->platform());
     program->start();
   }
 
-  void click(ui::Control& c) {
-    ui::WindowManager& m = machine->ui().windows();
-    auto [x, y] = c.window().originOf(c);
-    m.post(ui::PointerDown{c.window().handle(), c.handle(), x + c.width() / 2, y + c.height() / 2,
-                           ui::MouseButton::Left});
-    m.post(ui::PointerUp{c.window().handle(), x + c.width() / 2, y + c.height() / 2, ui::MouseButton::Left,
-                         c.handle()});
-    m.dispatchPending();
-  }
+  void click(ui::Control& c) { testing::press(machine->ui(), c); }
 
   // Answers every message box with Enter, keeping a picture of the first.
   void answerMessages(SurfacePtr* first) {
@@ -59,13 +42,7 @@ class DemoScreenshots : public ::testing::Test {
     };
   }
 
-  void TearDown() override {
-    program.reset();
-    machine.reset();
-    fs::remove_all(game_);
-  }
-
-  fs::path game_;
+  quorlen::testing::TempFolder game_{"quorlen-demo-shots"};
   std::unique_ptr<testing::OffscreenMachine> machine;
   std::unique_ptr<Program> program;
 };

@@ -46,15 +46,18 @@ void pushButton(const ScreenPoint& at, ui::MouseButton button, bool down) {
   SDL_PushEvent(&e);
 }
 
+void press(SdlUi& ui, ui::Control& control, ui::MouseButton button) {
+  auto [x, y] = control.window().originOf(control);
+  x += control.width() / 2;
+  y += control.height() / 2;
+  ui.windows().post(ui::PointerDown{control.window().handle(), control.handle(), x, y, button});
+  ui.windows().post(ui::PointerUp{control.window().handle(), x, y, button, control.handle()});
+  ui.windows().dispatchPending();
+}
+
 void startNewGame(Program& program, SdlUi& ui) {
-  ui::Window& welcome = program.welcome().window();
-  welcome.find("chkResolution")->setValue(0);
-  ui::Control& start = *welcome.find("Image5");
-  auto [x, y] = welcome.originOf(start);
-  ui::WindowManager& windows = ui.windows();
-  windows.post(ui::PointerDown{welcome.handle(), start.handle(), x + 15, y + 15, ui::MouseButton::Left});
-  windows.post(ui::PointerUp{welcome.handle(), x + 15, y + 15, ui::MouseButton::Left, start.handle()});
-  windows.dispatchPending();
+  program.welcome().window().find("chkResolution")->setValue(0);
+  press(ui, *program.welcome().window().find("Image5"));
 }
 
 }  // namespace quorlen::sdl::testing

@@ -61,6 +61,9 @@ class OffscreenMachine {
 void pushKey(SDL_Keycode key);
 // Pushes a press or a release of a mouse button there, as the mouse would.
 void pushButton(const ScreenPoint& at, ui::MouseButton button, bool down);
+// Presses and releases `button` in the middle of `control`, as the window
+// manager hears a click.
+void press(SdlUi& ui, ui::Control& control, ui::MouseButton button = ui::MouseButton::Left);
 // Presses "New game" on the welcome window, without the display change.
 void startNewGame(Program& program, SdlUi& ui);
 

@@ -18,39 +18,13 @@ class Pictures : public testing::OffscreenSuite {
   TextRenderer text;
 };
 
-// An 8-bit BMP of 2 x 2 pixels; `rle` stores it run-length encoded.
-std::string paletteBmp(bool rle) {
-  // bottom row first: red, blue; then blue, red
-  const std::string pixels = rle ? std::string("\x01\x01\x01\x02\x00\x00\x01\x02\x01\x01\x00\x01", 12)
-                                 : std::string("\x01\x02\x00\x00\x02\x01\x00\x00", 8);
-  const std::uint32_t offset = 14 + 40 + 3 * 4;
-  std::string b = "BM";
-  auto u32 = [&](std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b += static_cast<char>((v >> (8 * i)) & 0xFF);
-  };
-  auto u16 = [&](std::uint16_t v) {
-    b += static_cast<char>(v & 0xFF);
-    b += static_cast<char>(v >> 8);
-  };
-  u32(offset + static_cast<std::uint32_t>(pixels.size()));
-  u32(0);
-  u32(offset);
-  u32(40);
-  u32(2);
-  u32(2);
-  u16(1);
-  u16(8);
-  u32(rle ? 1 : 0);
-  u32(static_cast<std::uint32_t>(pixels.size()));
-  u32(2835);
-  u32(2835);
-  u32(3);
-  u32(0);
-  u32(0x00000000);  // black
-  u32(0x00FF0000);  // red (B G R 0 order: 00 00 FF 00)
-  u32(0x000000FF);  // blue
-  return b + pixels;
-}
+// An 8-bit BMP of 2 x 2 pixels with a palette of black, red and blue.
+const std::string kPaletteBmp(
+    "BM\x4a\0\0\0\0\0\0\0\x42\0\0\0"  // 74 bytes, the pixels from 66 on
+    "\x28\0\0\0\x02\0\0\0\x02\0\0\0\x01\0\x08\0\0\0\0\0\x08\0\0\0\x13\x0b\0\0\x13\x0b\0\0\x03\0\0\0\0\0\0\0"
+    "\0\0\0\0\0\0\xff\0\xff\0\0\0"  // black, red, blue
+    "\x01\x02\0\0\x02\x01\0\0",     // bottom row first: red, blue; then blue, red
+    74);
 
 TEST_F(Pictures, MalformedFilesFailAsOnTheHeadlessBackend) {
   const std::string folder = std::string(QUORLEN_TEST_DATA) + "/malformed/pictures";
@@ -87,14 +61,14 @@ TEST_F(Pictures, MalformedFilesFailAsOnTheHeadlessBackend) {
 
 TEST_F(Pictures, TheLeastRecentlyUsedPicturesGoWhenTheBytesRunOut) {
   fakes::MemoryFileSystem files;
-  for (const char* name : {"/game/a.bmp", "/game/b.bmp", "/game/c.bmp"}) files.files[name] = paletteBmp(false);
+  for (const char* name : {"/game/a.bmp", "/game/b.bmp", "/game/c.bmp"}) files.files[name] = kPaletteBmp;
   // Room for two decoded 2 x 2 pictures with their bookkeeping, not three.
   PictureStore store(files, text, 2 * (16 + 11 + 256) + 100);
   ASSERT_NE(store.surface("/game/a.bmp"), nullptr);
   ASSERT_NE(store.surface("/game/b.bmp"), nullptr);
   ASSERT_NE(store.surface("/game/a.bmp"), nullptr) << "a is now the most recently used";
   files.files.clear();  // from now on only kept pictures can be drawn
-  files.files["/game/c.bmp"] = paletteBmp(false);
+  files.files["/game/c.bmp"] = kPaletteBmp;
   ASSERT_NE(store.surface("/game/c.bmp"), nullptr) << "the picture asked for is kept even when the budget is full";
   EXPECT_NE(store.surface("/game/a.bmp"), nullptr) << "a recently used picture stays decoded";
   EXPECT_EQ(store.surface("/game/b.bmp"), nullptr) << "the least recently used picture was forgotten";

@@ -26,13 +26,7 @@ class Screenshots : public ::testing::Test {
  protected:
   void SetUp() override { testing::useOffscreenDriver(); }
 
-  void press(ui::Control& c, ui::MouseButton button = ui::MouseButton::Left) {
-    ui::WindowManager& m = machine->ui().windows();
-    auto [x, y] = c.window().originOf(c);
-    m.post(ui::PointerDown{c.window().handle(), c.handle(), x + c.width() / 2, y + c.height() / 2, button});
-    m.post(ui::PointerUp{c.window().handle(), x + c.width() / 2, y + c.height() / 2, button, c.handle()});
-    m.dispatchPending();
-  }
+  void press(ui::Control& c, ui::MouseButton b = ui::MouseButton::Left) { testing::press(machine->ui(), c, b); }
 
   std::unique_ptr<testing::OffscreenMachine> machine;
 };

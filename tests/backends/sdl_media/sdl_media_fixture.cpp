@@ -1,7 +1,8 @@
 #include "backends/sdl_media/sdl_media_fixture.h"
 
-#include <stdlib.h>  // mkdtemp, setenv
+#include <stdlib.h>  // setenv
 
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -9,6 +10,7 @@
 #include <thread>
 
 #include "backends/media/media_test_files.h"
+#include "backends/sdl/media/sound_fonts.h"
 
 namespace quorlen::testing {
 namespace {
@@ -56,43 +58,57 @@ std::string pianoMidi(int notes) {
   return midiFile(480, {track});
 }
 
-std::string malformedFile(const std::string& name) {
-  std::ifstream in(std::string(QUORLEN_TEST_DATA) + "/malformed/sdl_media/" + name, std::ios::binary);
+std::string fileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+std::string malformedFile(const std::string& name) {
+  return fileBytes(std::string(QUORLEN_TEST_DATA) + "/malformed/sdl_media/" + name);
+}
+
+std::string testName(std::string name) {
+  for (char& c : name) {
+    if (std::isalnum(static_cast<unsigned char>(c)) == 0) c = '_';
+  }
+  return name;
+}
+
 SdlMediaTest::SdlMediaTest() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quorlen-sdl-media-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
-  folder = pattern;
-  outputFile = folder / "speakers.raw";
   // No sound card needed: SDL writes what it plays to a file, in real time.
   setenv("SDL_AUDIODRIVER", "disk", 1);
   setenv("SDL_DISKAUDIOFILE", outputFile.c_str(), 1);
   files = std::make_unique<backends::DiskFileSystem>(folder.string());
   factory = std::make_unique<sdl::LazyMediaDevices>(*files, sdl::moduleFolders());
   media = std::make_unique<backends::MediaCommandInterpreter>(*factory);
+  headlessFactory = std::make_unique<backends::HeadlessMediaDeviceFactory>(*files);
+  headless = std::make_unique<backends::MediaCommandInterpreter>(*headlessFactory);
 }
 
-SdlMediaTest::~SdlMediaTest() {
-  media.reset();
-  factory.reset();
-  std::error_code ignored;
-  std::filesystem::remove_all(folder, ignored);
-}
+SdlMediaTest::~SdlMediaTest() { unsetenv("SDL_SOUNDFONTS"); }
 
 std::string SdlMediaTest::addFile(const std::string& relative, const std::string& bytes) {
-  const std::filesystem::path path = folder / relative;
-  std::filesystem::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
-  return path.string();
+  scratch.put(relative, bytes);
+  return scratch.at(relative);
+}
+
+std::string SdlMediaTest::openCommand(const std::string& path, std::string_view alias, std::string_view type,
+                                      int parent) {
+  std::string command = "Open \"" + path + "\" ALIAS " + std::string(alias) + " TYPE " + std::string(type) + " wait";
+  if (type == "AviVideo") command += " parent " + std::to_string(parent) + " style child";
+  return command;
 }
 
 void SdlMediaTest::openTheOutput() {
-  const std::string probe = addFile("probe.wav", sineWave(22050, 10, 440.0));
-  ASSERT_EQ(send("Open \"" + probe + "\" ALIAS probe TYPE Waveaudio wait").code, 0);
+  ASSERT_EQ(open(addFile("probe.wav", sineWave(22050, 10, 440.0)), "probe", "Waveaudio").code, 0);
   ASSERT_EQ(send("Close probe").code, 0);
   ASSERT_TRUE(factory->loaded()) << "the media module beside the test program was not loaded";
+}
+
+bool SdlMediaTest::openTheOutputForMusic() {
+  if (std::filesystem::exists(kSmallFont)) setenv("SDL_SOUNDFONTS", kSmallFont, 1);
+  openTheOutput();
+  return sdl::haveMidiSoundFont();
 }
 
 std::string SdlMediaTest::ask(std::string_view command) {

@@ -1,5 +1,6 @@
-// What opening answers for files that are missing, unreadable or not media
-// at all: the numbers the headless devices answer too.
+// What opening answers for files that are missing, unreadable, not media at
+// all or media of another device's kind: the numbers the headless devices
+// answer too.
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "backends/headless/media/headless_media_devices.h"
+#include "backends/media/media_test_files.h"
 #include "backends/sdl_media/sdl_media_fixture.h"
 #include "backends/shared/media/media_errors.h"
 
@@ -16,14 +17,14 @@ namespace {
 
 using SdlMediaOpenTest = SdlMediaTest;
 
-TEST_F(SdlMediaOpenTest, MissingFilesAreNotFound) {
+TEST_F(SdlMediaOpenTest, MissingFilesAreNotFoundAndFoldersCannotBeRead) {
   const std::string missing = folder.string() + "/Frames/nothing";
-  EXPECT_EQ(send("Open \"" + missing + ".wav\" ALIAS wav7 TYPE Waveaudio wait").code,
-            backends::kMediaErrFileNotFound);
-  EXPECT_EQ(send("Open \"" + missing + ".mid\" ALIAS mid7 TYPE Sequencer wait").code,
-            backends::kMediaErrFileNotFound);
-  EXPECT_EQ(send("Open \"" + missing + ".avi\" ALIAS 23 TYPE AviVideo wait parent 4097 style child").code,
-            backends::kMediaErrFileNotFound);
+  EXPECT_EQ(open(missing + ".wav", "wav7", "Waveaudio").code, backends::kMediaErrFileNotFound);
+  EXPECT_EQ(open(missing + ".mid", "mid7", "Sequencer").code, backends::kMediaErrFileNotFound);
+  EXPECT_EQ(open(missing + ".avi", "23", "AviVideo").code, backends::kMediaErrFileNotFound);
+  std::filesystem::create_directories(folder / "Areas" / "door.wav");
+  EXPECT_EQ(open((folder / "Areas" / "door.wav").string(), "wav7", "Waveaudio").code, backends::kMediaErrFileRead)
+      << "a folder in place of a sound";
   EXPECT_TRUE(media->openDevices().empty()) << "a failed open left a device";
 }
 
@@ -34,13 +35,10 @@ TEST_F(SdlMediaOpenTest, WithoutItsModuleNothingPlaysAndOneLineSaysWhy) {
   const std::string wave = addFile("Areas/door.wav", sineWave(22050, 100, 440.0));
   const std::string video = addFile("Frames/intro.avi", sineWave(22050, 100, 440.0));
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(send("Open \"" + wave + "\" ALIAS wav7 TYPE Waveaudio wait").code, backends::kMediaErrInvalidFile)
+  EXPECT_EQ(open(wave, "wav7", "Waveaudio").code, backends::kMediaErrInvalidFile)
       << "a sound the player cannot play is refused as one it cannot read";
-  EXPECT_EQ(send("Open \"" + video + "\" ALIAS 23 TYPE AviVideo wait parent 4097 style child").code,
-            backends::kMediaErrInvalidFile)
-      << "a video likewise";
-  EXPECT_EQ(send("Open \"" + folder.string() + "/none.mid\" ALIAS mid7 TYPE Sequencer wait").code,
-            backends::kMediaErrFileNotFound)
+  EXPECT_EQ(open(video, "23", "AviVideo").code, backends::kMediaErrInvalidFile) << "a video likewise";
+  EXPECT_EQ(open(folder.string() + "/none.mid", "mid7", "Sequencer").code, backends::kMediaErrFileNotFound)
       << "a missing file is still missing";
   const std::string said = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line, once: " << said;
@@ -74,72 +72,50 @@ TEST_F(SdlMediaOpenTest, ModulesAreNeverTakenFromAGameFolder) {
       << "a player copied into a game's folder loaded a module from the game";
 }
 
-TEST_F(SdlMediaOpenTest, AFolderInPlaceOfASoundCannotBeRead) {
-  std::filesystem::create_directories(folder / "Areas" / "door.wav");
-  EXPECT_EQ(send("Open \"" + (folder / "Areas" / "door.wav").string() + "\" ALIAS wav7 TYPE Waveaudio wait").code,
-            backends::kMediaErrFileRead);
-}
-
-TEST_F(SdlMediaOpenTest, DamagedCodedSoundsPlayWhatDecodesOrAreRefused) {
+TEST_F(SdlMediaOpenTest, MalformedFilesAreRefusedAsInvalidOrPlayWhatDecodes) {
+  constexpr int kInvalid = backends::kMediaErrInvalidFile;
+  struct Malformed {
+    const char* name;
+    const char* type;
+    int code = kInvalid;
+    // The headless devices read headers only: a coding or a stream that only
+    // decoding finds wanting opens there.
+    bool headlessRefuses = true;
+    std::string bytes = malformedFile(name);
+  };
   // Wave codings that FFmpeg decodes for SDL_mixer: noise in place of GSM
   // frames cut inside a block still decodes (as noise); an MP3 coding with
   // no frame in it, and a format with no channels, give nothing to play.
-  struct Expected {
-    const char* name;
-    int code;
-  };
-  for (const Expected& file : {Expected{"gsm-noise-cut.wav", 0},
-                               Expected{"mp3-no-frames.wav", backends::kMediaErrInvalidFile},
-                               Expected{"gsm-no-channels.wav", backends::kMediaErrInvalidFile}}) {
-    const std::string path = addFile(std::string("Areas/") + file.name, malformedFile(file.name));
-    ASSERT_EQ(send("Open \"" + path + "\" ALIAS x1 TYPE Waveaudio wait").code, file.code) << file.name;
-    if (file.code != 0) continue;
-    ASSERT_EQ(send("Play x1 wait").code, 0) << file.name;
-    EXPECT_EQ(modeOf("x1"), "stopped") << file.name << ": the decoded part has an end";
+  for (const Malformed& file :
+       {Malformed{"text.wav", "Waveaudio"}, Malformed{"cut-in-format.wav", "Waveaudio"},
+        Malformed{"no-data-chunk.wav", "Waveaudio"}, Malformed{"unknown-encoding.wav", "Waveaudio", kInvalid, false},
+        Malformed{"gsm-noise-cut.wav", "Waveaudio", 0, false},
+        Malformed{"mp3-no-frames.wav", "Waveaudio", kInvalid, false},
+        Malformed{"gsm-no-channels.wav", "Waveaudio", kInvalid, false}, Malformed{"text.wav", "Sequencer"},
+        Malformed{"text.mid", "Sequencer"}, Malformed{"empty-rmid.rmi", "Sequencer"}, Malformed{"text.avi", "AviVideo"},
+        Malformed{"no-streams.avi", "AviVideo", kInvalid, false}, Malformed{"text.wav", "AviVideo"},
+        // A file is played only by the device of its kind, whatever its name
+        // or what the libraries could make of it.
+        Malformed{"wave.mid", "Sequencer", kInvalid, true, sineWave(22050, 800, 440.0)},
+        Malformed{"midi.wav", "Waveaudio", kInvalid, true, pianoMidi(2)},
+        Malformed{"rmid.wav", "Waveaudio", kInvalid, true, riffFile("RMID", {riffChunk("data", pianoMidi(2))})}}) {
+    const std::string what = std::string(file.name) + " as " + file.type;
+    const std::string path = addFile(std::string("Frames/") + file.name, file.bytes);
+    ASSERT_GT(std::filesystem::file_size(path), 0U) << "test file missing: " << file.name;
+    const std::string command = openCommand(path, "x1", file.type);
+    ASSERT_EQ(send(command).code, file.code) << what;
+    if (file.headlessRefuses) {
+      EXPECT_EQ(headless->sendString(command, 255).code, file.code) << what << ": the headless answer differs";
+    }
+    if (file.code != 0) {
+      EXPECT_TRUE(media->openDevices().empty()) << what << ": a refused file left a device";
+      continue;
+    }
+    ASSERT_EQ(send("Play x1 wait").code, 0) << what;
+    EXPECT_EQ(modeOf("x1"), "stopped") << what << ": the decoded part has an end";
     ASSERT_EQ(send("Close x1").code, 0);
   }
 }
-
-struct MalformedFile {
-  const char* name;
-  const char* type;
-  // The headless devices read headers only: a coding or a stream that only
-  // decoding finds wanting opens there.
-  bool headlessRefuses = true;
-};
-
-class SdlMalformedMediaTest : public SdlMediaTest, public ::testing::WithParamInterface<MalformedFile> {};
-
-TEST_P(SdlMalformedMediaTest, IsRefusedAsInvalid) {
-  const std::string path = addFile(std::string("Frames/") + GetParam().name, malformedFile(GetParam().name));
-  ASSERT_GT(std::filesystem::file_size(path), 0U) << "test file missing";
-  std::string command = "Open \"" + path + "\" ALIAS x1 TYPE " + GetParam().type + " wait";
-  if (std::string(GetParam().type) == "AviVideo") command += " parent 4097 style child";
-  EXPECT_EQ(send(command).code, backends::kMediaErrInvalidFile) << GetParam().name;
-  EXPECT_TRUE(media->openDevices().empty()) << "a refused file left a device";
-  backends::HeadlessMediaDeviceFactory headlessFactory(*files);
-  backends::MediaCommandInterpreter headless(headlessFactory);
-  if (GetParam().headlessRefuses) {
-    EXPECT_EQ(headless.sendString(command, 255).code, backends::kMediaErrInvalidFile)
-        << GetParam().name << ": the headless devices answer otherwise";
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, SdlMalformedMediaTest,
-    ::testing::Values(MalformedFile{"text.wav", "Waveaudio"}, MalformedFile{"cut-in-format.wav", "Waveaudio"},
-                      MalformedFile{"no-data-chunk.wav", "Waveaudio"},
-                      MalformedFile{"unknown-encoding.wav", "Waveaudio", false}, MalformedFile{"text.wav", "Sequencer"},
-                      MalformedFile{"text.mid", "Sequencer"}, MalformedFile{"empty-rmid.rmi", "Sequencer"},
-                      MalformedFile{"text.avi", "AviVideo"}, MalformedFile{"no-streams.avi", "AviVideo", false},
-                      MalformedFile{"text.wav", "AviVideo"}),
-    [](const ::testing::TestParamInfo<MalformedFile>& param) {
-      std::string name = std::string(param.param.type) + "_" + param.param.name;
-      for (char& c : name) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-      }
-      return name;
-    });
 
 }  // namespace
 }  // namespace quorlen::testing

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>  // setenv, unsetenv
 #include <unistd.h>  // getpid
 
 #include <algorithm>
@@ -18,8 +17,6 @@
 #include <map>
 #include <string>
 
-#include "backends/headless/media/headless_media_devices.h"
-#include "backends/sdl/media/sound_fonts.h"
 #include "backends/sdl_media/sdl_media_fixture.h"
 
 namespace quorlen::testing {
@@ -27,16 +24,12 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr const char* kSmallFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-
-std::string readBytes(const std::filesystem::path& path);
-
 // The files the script made, kept in the build folder under a name that
 // changes with the script, so that the test processes make them once: each
 // makes them in a folder of its own and the first to finish names it.
 // Empty when the script could not run (no ffmpeg or Python).
 std::filesystem::path makeSounds() {
-  const std::string script = readBytes(QUORLEN_MAKE_SOUNDS);
+  const std::string script = fileBytes(QUORLEN_MAKE_SOUNDS);
   const std::filesystem::path made =
       std::filesystem::path(QUORLEN_MADE_SOUNDS) / ("sounds-" + std::to_string(std::hash<std::string>{}(script)));
   std::error_code error;
@@ -55,11 +48,6 @@ const std::filesystem::path& madeSounds() {
   return made;
 }
 
-std::string readBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 // The loudest sample, as a magnitude: 32767 or more is full scale.
 int peakOf(const std::vector<std::int16_t>& samples) {
   int peak = 0;
@@ -72,37 +60,35 @@ class SdlSoundFormatsTest : public SdlMediaTest {
   void SetUp() override {
     if (madeSounds().empty()) GTEST_SKIP() << "tests/media/make_sounds.sh could not run (ffmpeg, python3)";
   }
-  void TearDown() override { unsetenv("SDL_SOUNDFONTS"); }
-
   // Copies a made file into the game folder and opens it on both backends'
   // devices under `alias`; answers the length they agree on.
   std::uint64_t openOnBoth(const std::string& made, const std::string& bytes, const std::string& type) {
     const std::string path = addFile("Frames/" + std::filesystem::path(made).filename().string(), bytes);
-    const std::string command = "Open \"" + path + "\" ALIAS x1 TYPE " + type + " wait";
+    const std::string command = openCommand(path, "x1", type);
     EXPECT_EQ(send(command).code, 0) << made << " does not open on the desktop";
-    EXPECT_EQ(headlessMedia.sendString(command, 255).code, 0) << made << " does not open headless";
+    EXPECT_EQ(headless->sendString(command, 255).code, 0) << made << " does not open headless";
     const std::string length = ask("Status x1 length");
-    EXPECT_EQ(headlessMedia.sendString("Status x1 length", 255).text, length)
+    EXPECT_EQ(headless->sendString("Status x1 length", 255).text, length)
         << made << ": the two backends disagree on the length";
     return length.empty() ? 0 : std::stoull(length);
   }
-
-  backends::HeadlessMediaDeviceFactory headlessFactory{*files};
-  backends::MediaCommandInterpreter headlessMedia{headlessFactory};
 };
 
 class SdlToneFormatTest : public SdlSoundFormatsTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(SdlToneFormatTest, PlaysTheWholeToneOnce) {
   const std::string name = std::string(GetParam()) + ".wav";
-  const std::uint64_t length = openOnBoth(name, readBytes(madeSounds() / "tones" / name), "Waveaudio");
+  const std::uint64_t length = openOnBoth(name, fileBytes(madeSounds() / "tones" / name), "Waveaudio");
   // One second of sound; coded blocks are filled up at the end.
   EXPECT_GE(length, 990U) << name;
   EXPECT_LE(length, 1100U) << name;
+  EXPECT_EQ(modeOf("x1"), "stopped") << name << ": a sound just opened is not playing";
   ASSERT_EQ(send("Play x1").code, 0);
   EXPECT_EQ(modeOf("x1"), "playing") << name;
-  runWhilePlaying("x1");
+  const auto took = runWhilePlaying("x1");
   EXPECT_EQ(modeOf("x1"), "stopped") << name << ": the end of the sound was not noticed";
+  EXPECT_GE(took, 900ms) << name << ": the sound ended before it could have been heard";
+  EXPECT_LT(took, 3000ms) << name << ": the end of the sound was not noticed";
   EXPECT_EQ(numberOf("Status x1 position"), length) << name;
   ASSERT_EQ(send("Close x1").code, 0);
 
@@ -118,20 +104,14 @@ INSTANTIATE_TEST_SUITE_P(
                       "pcm8-mono-44100", "pcm8-stereo-44100", "pcm16-mono-44100", "pcm16-stereo-44100", "ima-adpcm",
                       "ms-adpcm", "mu-law", "a-law", "gsm", "mp3", "extra-chunks", "riff-size-too-large",
                       "riff-size-zero"),
-    [](const ::testing::TestParamInfo<const char*>& param) {
-      std::string name = param.param;
-      std::replace(name.begin(), name.end(), '-', '_');
-      return name;
-    });
+    [](const ::testing::TestParamInfo<const char*>& param) { return testName(param.param); });
 
 class SdlMidiFormatTest : public SdlSoundFormatsTest, public ::testing::WithParamInterface<const char*> {
  protected:
   void SetUp() override {
     SdlSoundFormatsTest::SetUp();
     if (IsSkipped()) return;
-    if (std::filesystem::exists(kSmallFont)) setenv("SDL_SOUNDFONTS", kSmallFont, 1);
-    openTheOutput();
-    if (!sdl::haveMidiSoundFont()) GTEST_SKIP() << "no General MIDI sound font installed";
+    if (!openTheOutputForMusic()) GTEST_SKIP() << "no General MIDI sound font installed";
   }
 
   // The lengths the script gave its MIDI files.
@@ -148,7 +128,7 @@ class SdlMidiFormatTest : public SdlSoundFormatsTest, public ::testing::WithPara
 TEST_P(SdlMidiFormatTest, EndsWithItsLastEvent) {
   const std::string name = GetParam();
   const std::uint64_t expected = madeLengths().at(name);
-  const std::uint64_t length = openOnBoth(name, readBytes(madeSounds() / "music" / name), "Sequencer");
+  const std::uint64_t length = openOnBoth(name, fileBytes(madeSounds() / "music" / name), "Sequencer");
   EXPECT_EQ(length, expected) << name << ": the time of its last event, with its tempo changes";
 
   // "play ... wait" returns when the music has reached its length; the
@@ -172,12 +152,7 @@ TEST_P(SdlMidiFormatTest, EndsWithItsLastEvent) {
 
 INSTANTIATE_TEST_SUITE_P(Forms, SdlMidiFormatTest,
                          ::testing::Values("type0.mid", "type1.mid", "type1.rmi", "loud.mid", "long-release.mid"),
-                         [](const ::testing::TestParamInfo<const char*>& param) {
-                           std::string name = param.param;
-                           std::replace(name.begin(), name.end(), '.', '_');
-                           std::replace(name.begin(), name.end(), '-', '_');
-                           return name;
-                         });
+                         [](const ::testing::TestParamInfo<const char*>& param) { return testName(param.param); });
 
 }  // namespace
 }  // namespace quorlen::testing
