@@ -16,6 +16,7 @@
 #include "platform/ui_types.h"
 #include "startup/program.h"
 #include "support/fake_platform.h"
+#include "support/hall_game.h"
 #include "support/listing_file_system.h"
 
 namespace quorlen::fuzzing {
@@ -33,17 +34,7 @@ class StoppedMedia final : public platform::MediaControl {
 
 class FuzzGame {
  public:
-  FuzzGame() {
-    ProgramState& state = program.state();
-    state.paths = GamePaths{"/game/", "/game/Frames/", "/game/Areas/", "/game/Icons/", "/game/Config/"};
-    state.project.GameTitle = "The Tale";
-    state.project.GameWidth = 640;
-    state.project.GameHeight = 480;
-    game.window().load();
-    game.ResetAll();
-    state.frame.FrameName = "Hall";
-    game.window().show();
-  }
+  FuzzGame() { testing::showHallGame(program); }
 
   void put(const std::string& path, std::string bytes) { machine.files.files[path] = std::move(bytes); }
   void putPicture(const std::string& path) { machine.ui.pictures[path] = ui::Picture{path, 32, 32}; }

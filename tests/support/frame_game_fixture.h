@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/game_window.h"
+#include "support/hall_game.h"
 #include "support/listing_file_system.h"
 #include "platform/input_events.h"
 #include "startup/program.h"
@@ -21,17 +22,7 @@ namespace quorlen::testing {
 
 class FrameGameTest : public ::testing::Test {
  protected:
-  FrameGameTest() {
-    ProgramState& state = program.state();
-    state.paths = GamePaths{"/game/", "/game/Frames/", "/game/Areas/", "/game/Icons/", "/game/Config/"};
-    state.project.GameTitle = "The Tale";
-    state.project.GameWidth = 640;
-    state.project.GameHeight = 480;
-    game.window().load();
-    game.ResetAll();
-    state.frame.FrameName = "Hall";
-    game.window().show();
-  }
+  FrameGameTest() { showHallGame(program); }
 
   void put(const std::string& path, const std::string& bytes) { machine.files.files[path] = bytes; }
   void putPicture(const std::string& path, int width = 32, int height = 32) {
