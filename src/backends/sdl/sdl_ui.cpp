@@ -240,7 +240,7 @@ ui::MsgBoxResult SdlUi::messageBox(const std::string& text, ui::MsgBoxButtons bu
       place.x = px + (pw - place.width) / 2;
       place.y = py + (ph - place.height) / 2;
     }
-    box.own = std::make_unique<Surface>(place, pictures_, text_, options_.filter);
+    box.own = std::make_unique<Surface>(place, renderers_, pictures_, text_, options_.filter);
     if (parent != nullptr && parent->surface) SDL_SetWindowModalFor(box.own->window(), parent->surface->window());
     SDL_RaiseWindow(box.own->window());
   }

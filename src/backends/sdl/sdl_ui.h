@@ -254,6 +254,7 @@ class SdlUi final : public ui::UserInterface, public ui::WindowHost {
   SdlSession session_;
   TextRenderer text_;
   PictureStore pictures_;
+  RendererChoice renderers_;
   ui::WindowManager manager_;
   UiObserver* observer_ = nullptr;
   MediaPump* media_ = nullptr;

@@ -124,7 +124,7 @@ void SdlUi::createHost(ui::Window& window) {
     place.x = bounds.x + toPixels(window.left()) + look::kBorder - (place.width - width) / 2;
     place.y = bounds.y + toPixels(window.top()) + look::kTitleBarHeight - (place.height - height) / 2;
   }
-  host.surface = std::make_unique<Surface>(place, pictures_, text_, options_.filter);
+  host.surface = std::make_unique<Surface>(place, renderers_, pictures_, text_, options_.filter);
   auto& placed = hosts_[&window];
   placed = std::move(host);
   if (window.isModal() && lastShown_ != nullptr) {

@@ -5,7 +5,8 @@
 
 namespace quorlen::sdl {
 
-Surface::Surface(const WindowPlacement& place, PictureStore& pictures, TextRenderer& text, Filter filter) {
+Surface::Surface(const WindowPlacement& place, RendererChoice& choice, PictureStore& pictures, TextRenderer& text,
+                 Filter filter) {
   Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;
   if (place.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
   if (place.resizable) flags |= SDL_WINDOW_RESIZABLE;
@@ -13,7 +14,7 @@ Surface::Surface(const WindowPlacement& place, PictureStore& pictures, TextRende
   window_.reset(SDL_CreateWindow(place.title.c_str(), place.x, place.y, std::max(1, place.width), std::max(1, place.height),
                                  flags));
   if (!window_) throw std::runtime_error(std::string("cannot make a window: ") + SDL_GetError());
-  renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_PRESENTVSYNC));
+  renderer_.reset(SDL_CreateRenderer(window_.get(), -1, choice.flagsFor(window_.get())));
   if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
   if (!renderer_) throw std::runtime_error(std::string("cannot draw in a window: ") + SDL_GetError());
   canvas_ = std::make_unique<Canvas>(*renderer_, pictures, text, filter);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "backends/sdl/canvas.h"
+#include "backends/sdl/renderer_choice.h"
 #include "backends/sdl/screen_mapping.h"
 #include "backends/sdl/sdl_handles.h"
 
@@ -25,7 +26,8 @@ struct WindowPlacement {
 class Surface {
  public:
   // Throws std::runtime_error when SDL can make no window or renderer.
-  Surface(const WindowPlacement& place, PictureStore& pictures, TextRenderer& text, Filter filter);
+  Surface(const WindowPlacement& place, RendererChoice& choice, PictureStore& pictures, TextRenderer& text,
+          Filter filter);
   Surface(const Surface&) = delete;
   Surface& operator=(const Surface&) = delete;
 

@@ -100,7 +100,8 @@ TEST_F(PictureFormats, AStretchedMetafileIsDrawnSharpAtTheControlsSize) {
   WindowPlacement place;
   place.width = 96;
   place.height = 64;
-  Surface window(place, store, text, Filter::Linear);
+  RendererChoice choice;
+  Surface window(place, choice, store, text, Filter::Linear);
   for (const char* name : {"quadrants.wmf", "quadrants.emf", "bmp24.bmp"}) {
     const std::string path = testPicture(name);
     ASSERT_TRUE(store.loadPicture(path)) << name;

@@ -25,7 +25,7 @@ class PictureTexturesTest : public testing::OffscreenSuite {
     WindowPlacement place;
     place.width = 80;
     place.height = 48;
-    window = std::make_unique<Surface>(place, reference, text, Filter::Linear);
+    window = std::make_unique<Surface>(place, choice, reference, text, Filter::Linear);
   }
 
   // The texture drawn on a brown ground at its own size and stretched.
@@ -59,6 +59,7 @@ class PictureTexturesTest : public testing::OffscreenSuite {
   backends::DiskFileSystem disk;
   PictureStore reference;
   PictureStore drawing;
+  RendererChoice choice;
   std::unique_ptr<Surface> window;
 };
 
