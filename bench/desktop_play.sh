@@ -2,7 +2,8 @@
 # The desktop player played for real on an X display (Xvfb and openbox,
 # 1280 x 800), as a person would: idle use, a video against ffplay's, and
 # peak memory against the trivial SDL program's with SDL's default
-# renderer (the player picks its own: see RendererChoice). The click on "New game" is made with xdotool.
+# renderer (the player picks its own: see RendererChoice). The click on
+# "New game" is made with xdotool.
 #   usage: bench/desktop_play.sh [BUILD_DIR]     (default build/bench)
 # Needs Xvfb, openbox, xdotool, ffmpeg and ffplay. Prints one line per
 # measure; CPU use is the process's ticks over 10 s, from 3 s after the click.
