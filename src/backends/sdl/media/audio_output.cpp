@@ -102,9 +102,7 @@ void AudioOutput::giveBackMusic(const MusicUser& user) {
 }
 
 MusicHandle AudioOutput::loadMidi(const std::string& file) {
-  // A copy: a piece letting go may leave the list.
-  const std::vector<MidiPiece*> pieces = midiPieces_;
-  for (MidiPiece* piece : pieces) piece->unloadUnlessHeld();
+  for (MidiPiece* piece : midiPieces_) piece->unloadUnlessHeld();
   SDL_RWops* reader = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
   return MusicHandle(Mix_LoadMUSType_RW(reader, MUS_MID, 1));
 }

@@ -68,9 +68,9 @@ class AudioOutput {
   // `file` (a standard MIDI file, kept by the caller for as long as the
   // music lives) loaded as music; null when it cannot be. SDL_mixer makes a
   // synthesiser for every piece, each with its own copy of the sound font
-  // (8 MB of a 6 MB font), so every other piece lets go of its own first
-  // unless it holds the music: one synthesiser at a time, two only while
-  // the piece that plays is kept until the new one takes over.
+  // (15 MB with Debian's 6 MB font), so every other piece lets go of its
+  // own first unless it holds the music: one synthesiser at a time, two
+  // only while the piece that plays is kept until the new one takes over.
   [[nodiscard]] MusicHandle loadMidi(const std::string& file);
   void addMidiPiece(MidiPiece& piece) { midiPieces_.push_back(&piece); }
   void removeMidiPiece(const MidiPiece& piece) { std::erase(midiPieces_, &piece); }
