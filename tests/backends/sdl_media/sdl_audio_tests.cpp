@@ -155,7 +155,9 @@ TEST_F(SdlMusicTest, OneMusicAtATimePlaysWithTheSoundsOnOneSynthesiser) {
   // allocator does not count them.
   const bool counted = one > 4'000'000;
   for (const char* alias : {"mid2", "mid3", "mid4"}) openMidi(alias, 6);
-  if (counted) EXPECT_LT(heapInUse() - before, one * 3 / 2) << "four pieces open hold more than one synthesiser";
+  if (counted) {
+    EXPECT_LT(heapInUse() - before, one * 3 / 2) << "four pieces open hold more than one synthesiser";
+  }
   ASSERT_EQ(open(addFile("Areas/door.wav", sineWave(22050, 800, 440.0)), "wav7", "Waveaudio").code, 0);
   ASSERT_EQ(send("Play mid1").code, 0);
   ASSERT_EQ(send("Play wav7").code, 0);
@@ -165,7 +167,9 @@ TEST_F(SdlMusicTest, OneMusicAtATimePlaysWithTheSoundsOnOneSynthesiser) {
   ASSERT_EQ(send("Play mid2").code, 0);
   EXPECT_EQ(modeOf("mid1"), "stopped") << "one piece of music plays at a time; the first did not notice";
   EXPECT_EQ(modeOf("mid2"), "playing");
-  if (counted) EXPECT_LT(heapInUse() - before, one * 3 / 2) << "the piece taken over kept its synthesiser";
+  if (counted) {
+    EXPECT_LT(heapInUse() - before, one * 3 / 2) << "the piece taken over kept its synthesiser";
+  }
   const std::uint64_t first = numberOf("Status mid1 position");
   EXPECT_GE(first, 250U) << "the first stopped where it was, not at its start";
   EXPECT_LT(first, 3000U) << "the first stopped where it was, not at its end";
