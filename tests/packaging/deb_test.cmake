@@ -44,7 +44,8 @@ expect_in("${contents}" "the package's file list" ${files})
 # library folder.
 string(REGEX MATCHALL "\\./usr/lib/[^ \n]*\\.so[^ \n]*" libraries "${contents}")
 list(SORT libraries)
-set(modules ./usr/${LIBDIR}/quorlen/quorlen-media.so ./usr/${LIBDIR}/quorlen/quorlen-metafiles.so)
+set(modules ./usr/${LIBDIR}/quorlen/quorlen-codecs.so ./usr/${LIBDIR}/quorlen/quorlen-media.so
+            ./usr/${LIBDIR}/quorlen/quorlen-metafiles.so)
 if(NOT "${libraries}" STREQUAL "${modules}")
   message(FATAL_ERROR "the package's libraries are not the player's modules (${modules}):\n${contents}")
 endif()
@@ -53,7 +54,8 @@ endif()
 # starts from its installed place.
 set(root "${TMP}/root")
 execute_process(COMMAND dpkg-deb --extract "${debs}" "${root}" COMMAND_ERROR_IS_FATAL ANY)
-foreach(program usr/bin/quorlen-player usr/${LIBDIR}/quorlen/quorlen-media.so usr/${LIBDIR}/quorlen/quorlen-metafiles.so)
+foreach(program usr/bin/quorlen-player usr/${LIBDIR}/quorlen/quorlen-media.so usr/${LIBDIR}/quorlen/quorlen-codecs.so
+        usr/${LIBDIR}/quorlen/quorlen-metafiles.so)
   execute_process(COMMAND ldd "${root}/${program}" OUTPUT_VARIABLE libs COMMAND_ERROR_IS_FATAL ANY)
   string(FIND "${libs}" "not found" at)
   if(NOT at EQUAL -1)

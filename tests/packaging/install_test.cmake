@@ -20,7 +20,7 @@ if(PLAYER)
   list(APPEND expected share/applications/org.quorlen.Player.desktop
        share/metainfo/org.quorlen.Player.metainfo.xml share/icons/hicolor/scalable/apps/org.quorlen.Player.svg
        share/icons/hicolor/48x48/apps/org.quorlen.Player.png share/icons/hicolor/256x256/apps/org.quorlen.Player.png
-       ${LIBDIR}/quorlen/quorlen-media.so ${LIBDIR}/quorlen/quorlen-metafiles.so)
+       ${LIBDIR}/quorlen/quorlen-media.so ${LIBDIR}/quorlen/quorlen-codecs.so ${LIBDIR}/quorlen/quorlen-metafiles.so)
 endif()
 if(CHECK)
   list(APPEND programs quorlen-check)

@@ -8,7 +8,7 @@
 namespace quorlen::sdl {
 
 LazyMediaDevices::LazyMediaDevices(platform::FileSystem& files, std::vector<std::filesystem::path> folders)
-    : files_(files), folders_(std::move(folders)) {}
+    : files_(files), folders_(folders), codecs_(std::move(folders)) {}
 
 LazyMediaDevices::~LazyMediaDevices() = default;
 
@@ -26,7 +26,7 @@ void LazyMediaDevices::load() {
     return;
   }
   module_.emplace(std::move(module).value());
-  devices_.reset(make(files_));
+  devices_.reset(make(files_, codecs_));
   if (!devices_) {
     std::cerr << "quorlen: media cannot be played: " << kMediaModuleFile << " made no devices\n";
     return;

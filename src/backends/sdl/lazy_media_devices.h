@@ -1,12 +1,14 @@
 #pragma once
 // The desktop's media devices, loaded from their module when the game
 // first opens a media file, so that the player starts without mapping
-// SDL_mixer, FFmpeg and the many libraries they bring.
+// SDL_mixer and the many libraries it brings; FFmpeg, with many more, is
+// loaded by the devices only when they first need it (lazy_codecs.h).
 //
 // When the module cannot be loaded, one line says so on the standard error
 // and every open fails as it does for a file that cannot be played: a
 // missing file with kMediaErrFileNotFound, any other with
-// kMediaErrInvalidFile. The pump then has nothing to do.
+// kMediaErrInvalidFile. The pump then has nothing to do. Without the codecs
+// module, videos and the waves only FFmpeg decodes fail in the same way.
 
 #include <filesystem>
 #include <memory>
@@ -15,13 +17,14 @@
 #include <vector>
 
 #include "backends/sdl/desktop_media.h"
+#include "backends/sdl/lazy_codecs.h"
 #include "backends/sdl/shared_module.h"
 
 namespace quorlen::sdl {
 
 class LazyMediaDevices final : public DesktopMediaDevices {
  public:
-  // The module is looked for in `folders` (moduleFolders() for the player).
+  // The modules are looked for in `folders` (moduleFolders() for the player).
   LazyMediaDevices(platform::FileSystem& files, std::vector<std::filesystem::path> folders);
   ~LazyMediaDevices() override;
   LazyMediaDevices(const LazyMediaDevices&) = delete;
@@ -46,6 +49,7 @@ class LazyMediaDevices final : public DesktopMediaDevices {
   bool tried_ = false;
   int musicGain_ = 128;
   int soundGain_ = 128;
+  LazyCodecs codecs_;  // ended after the devices that use it
   std::optional<SharedModule> module_;
   std::unique_ptr<DesktopMediaDevices> devices_;  // made by the module, ended before it
 };

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>  // mallinfo2
 #include <stdlib.h>  // unsetenv
 
 #include <chrono>
@@ -18,6 +19,13 @@ namespace quorlen::testing {
 namespace {
 
 using namespace std::chrono_literals;
+
+// Bytes the process's allocator holds for it; not what the sanitizers'
+// own allocator holds.
+std::int64_t heapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return static_cast<std::int64_t>(info.uordblks + info.hblkhd);
+}
 
 class SdlMusicTest : public SdlMediaTest {
  protected:
@@ -137,9 +145,19 @@ TEST_F(SdlMusicTest, DamagedMidiOpensAndPlaysNothing) {
   }
 }
 
-TEST_F(SdlMusicTest, OneMusicAtATimePlaysWithTheSounds) {
+TEST_F(SdlMusicTest, OneMusicAtATimePlaysWithTheSoundsOnOneSynthesiser) {
+  // Each piece SDL_mixer loads makes a synthesiser with its own copy of the
+  // sound font: the pieces not playing let go of theirs.
+  const std::int64_t before = heapInUse();
   openMidi("mid1", 6);
-  openMidi("mid2", 6);
+  const std::int64_t one = heapInUse() - before;
+  // A synthesiser with its sound font takes megabytes, unless the
+  // allocator does not count them.
+  const bool counted = one > 4'000'000;
+  for (const char* alias : {"mid2", "mid3", "mid4"}) openMidi(alias, 6);
+  if (counted) {
+    EXPECT_LT(heapInUse() - before, one * 3 / 2) << "four pieces open hold more than one synthesiser";
+  }
   ASSERT_EQ(open(addFile("Areas/door.wav", sineWave(22050, 800, 440.0)), "wav7", "Waveaudio").code, 0);
   ASSERT_EQ(send("Play mid1").code, 0);
   ASSERT_EQ(send("Play wav7").code, 0);
@@ -149,11 +167,26 @@ TEST_F(SdlMusicTest, OneMusicAtATimePlaysWithTheSounds) {
   ASSERT_EQ(send("Play mid2").code, 0);
   EXPECT_EQ(modeOf("mid1"), "stopped") << "one piece of music plays at a time; the first did not notice";
   EXPECT_EQ(modeOf("mid2"), "playing");
+  if (counted) {
+    EXPECT_LT(heapInUse() - before, one * 3 / 2) << "the piece taken over kept its synthesiser";
+  }
   const std::uint64_t first = numberOf("Status mid1 position");
   EXPECT_GE(first, 250U) << "the first stopped where it was, not at its start";
   EXPECT_LT(first, 3000U) << "the first stopped where it was, not at its end";
   runWhilePlaying("wav7");
   EXPECT_EQ(modeOf("mid2"), "playing") << "the end of the sound ended the music";
+
+  // The first piece, which let go of its synthesiser, plays again from its
+  // start, to its end.
+  ASSERT_EQ(send("Play mid1").code, 0);
+  EXPECT_EQ(modeOf("mid2"), "stopped");
+  EXPECT_LT(numberOf("Status mid1 position"), 250U) << "a piece taken over plays again from its start";
+  const auto took = runWhilePlaying("mid1");
+  EXPECT_GE(took, 2900ms) << "the piece loaded again ended early";
+  EXPECT_LT(took, 3300ms) << "the piece loaded again ended late";
+  const std::vector<std::int16_t> samples = closeAndReadOutput();
+  EXPECT_GT(loudestRms(samples), 150.0) << "the music did not reach the output";
+  EXPECT_GE(loudMilliseconds(samples, 30.0), 3500) << "music or sound missing from the output";
 }
 
 TEST_F(SdlMusicTest, PauseStopAndPlayAgainGoOnWhereTheMusicWas) {

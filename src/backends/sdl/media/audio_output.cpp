@@ -66,7 +66,6 @@ AudioOutput::~AudioOutput() {
     Mix_SetPostMix(nullptr, nullptr);
     Mix_HaltMusic();
     Mix_HaltChannel(-1);
-    warmMidi_.reset();
     Mix_CloseAudio();
   }
   if (mixerLibraries_ != 0) Mix_Quit();
@@ -102,8 +101,11 @@ void AudioOutput::giveBackMusic(const MusicUser& user) {
   musicUser_ = nullptr;
 }
 
-
-void AudioOutput::keepMidiSamples(std::shared_ptr<Mix_Music> music) { warmMidi_ = std::move(music); }
+MusicHandle AudioOutput::loadMidi(const std::string& file) {
+  for (MidiPiece* piece : midiPieces_) piece->unloadUnlessHeld();
+  SDL_RWops* reader = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
+  return MusicHandle(Mix_LoadMUSType_RW(reader, MUS_MID, 1));
+}
 
 void AudioOutput::addStream(std::shared_ptr<PcmStream> stream) {
   const std::lock_guard lock(streamsMutex_);

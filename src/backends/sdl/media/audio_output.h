@@ -10,19 +10,14 @@
 
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
+#include "backends/sdl/media/mixer_format.h"
+#include "backends/sdl/media/mixer_handles.h"
 #include "backends/sdl/media/pcm_stream.h"
 
 namespace quorlen::sdl {
-
-// What the mixer plays: 16-bit signed samples in native order, interleaved.
-struct MixerFormat {
-  int frequency = 0;
-  int channels = 0;
-
-  [[nodiscard]] int bytesPerFrame() const { return channels * 2; }
-};
 
 // A device that plays SDL_mixer's music and is told when another takes it.
 class MusicUser {
@@ -31,6 +26,18 @@ class MusicUser {
 
  protected:
   ~MusicUser() = default;
+};
+
+// A piece of MIDI music that can let go of its synthesiser while another
+// piece is loaded, and load it again when it plays.
+class MidiPiece {
+ public:
+  // Lets go of the synthesiser unless the piece holds the music (plays, or
+  // is stopped where it can go on).
+  virtual void unloadUnlessHeld() = 0;
+
+ protected:
+  ~MidiPiece() = default;
 };
 
 // The player's own loudness over whatever the game plays, 0 (silent) to
@@ -58,10 +65,15 @@ class AudioOutput {
   [[nodiscard]] bool hasMusic(const MusicUser& user) const { return musicUser_ == &user; }
   void giveBackMusic(const MusicUser& user);
 
-  // The synthesiser loads its sound font for every piece of MIDI music, and
-  // does so quickly only while another piece still holds the font's
-  // samples: the last one loaded is kept for that.
-  void keepMidiSamples(std::shared_ptr<Mix_Music> music);
+  // `file` (a standard MIDI file, kept by the caller for as long as the
+  // music lives) loaded as music; null when it cannot be. SDL_mixer makes a
+  // synthesiser for every piece, each with its own copy of the sound font
+  // (15 MB with Debian's 6 MB font), so every other piece lets go of its
+  // own first unless it holds the music: one synthesiser at a time, two
+  // only while the piece that plays is kept until the new one takes over.
+  [[nodiscard]] MusicHandle loadMidi(const std::string& file);
+  void addMidiPiece(MidiPiece& piece) { midiPieces_.push_back(&piece); }
+  void removeMidiPiece(const MidiPiece& piece) { std::erase(midiPieces_, &piece); }
 
   // Sound tracks mixed in while they run.
   void addStream(std::shared_ptr<PcmStream> stream);
@@ -76,7 +88,7 @@ class AudioOutput {
   MixerFormat format_;
   std::vector<bool> channelsTaken_;
   MusicUser* musicUser_ = nullptr;
-  std::shared_ptr<Mix_Music> warmMidi_;
+  std::vector<MidiPiece*> midiPieces_;
   std::mutex streamsMutex_;
   std::vector<std::shared_ptr<PcmStream>> streams_;
   std::vector<std::int16_t> gainBuffer_;  // video sound at a lower loudness

@@ -8,9 +8,9 @@
 #include "backends/sdl/module_entry.h"
 
 QUORLEN_MODULE_ENTRY quorlen::sdl::DesktopMediaDevices* quorlen_make_media_devices(
-    quorlen::platform::FileSystem& files) {
+    quorlen::platform::FileSystem& files, quorlen::sdl::CodecsSource& codecs) {
   try {
-    return new quorlen::sdl::SdlMediaDeviceFactory(files);
+    return new quorlen::sdl::SdlMediaDeviceFactory(files, codecs);
   } catch (const std::exception&) {
     return nullptr;
   }

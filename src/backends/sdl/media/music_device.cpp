@@ -6,15 +6,26 @@
 
 namespace quorlen::sdl {
 
-MusicDevice::MusicDevice(std::shared_ptr<MediaSession> session, AudioOutput& output, std::shared_ptr<Mix_Music> music,
-                         std::string midi, std::uint64_t lengthMs)
-    : PlaybackDevice(std::move(session)),
-      output_(output),
-      midi_(std::move(midi)),
-      music_(std::move(music)),
-      lengthMs_(lengthMs) {}
+backends::MediaResult<std::unique_ptr<backends::MediaDevice>> MusicDevice::load(std::shared_ptr<MediaSession> session,
+                                                                                AudioOutput& output, std::string midi,
+                                                                                std::uint64_t lengthMs) {
+  auto device = std::make_unique<MusicDevice>(std::move(session), output, std::move(midi), lengthMs);
+  device->music_ = output.loadMidi(device->midi_);
+  if (!device->music_) return backends::MediaError{backends::kMediaErrInvalidFile};
+  return std::unique_ptr<backends::MediaDevice>(std::move(device));
+}
 
-MusicDevice::~MusicDevice() { output_.giveBackMusic(*this); }
+MusicDevice::MusicDevice(std::shared_ptr<MediaSession> session, AudioOutput& output, std::string midi,
+                         std::uint64_t lengthMs)
+    : PlaybackDevice(std::move(session)), output_(output), midi_(std::move(midi)), lengthMs_(lengthMs) {
+  output_.addMidiPiece(*this);
+}
+
+MusicDevice::~MusicDevice() {
+  output_.removeMidiPiece(*this);
+  output_.giveBackMusic(*this);
+  music_.reset();
+}
 
 backends::MediaResult<std::uint64_t> MusicDevice::startOutput(std::uint64_t fromMs, std::uint64_t) {
   if (heldAtMs_ && *heldAtMs_ == fromMs && output_.hasMusic(*this)) {
@@ -23,6 +34,8 @@ backends::MediaResult<std::uint64_t> MusicDevice::startOutput(std::uint64_t from
     return fromMs;
   }
   heldAtMs_.reset();
+  if (!music_) music_ = output_.loadMidi(midi_);
+  if (!music_) return backends::MediaError{backends::kMediaErrHardware};
   output_.takeMusic(*this);
   if (Mix_PlayMusic(music_.get(), 0) != 0) {
     output_.giveBackMusic(*this);
@@ -53,6 +66,13 @@ bool MusicDevice::outputFinished() const {
 void MusicDevice::musicTakenOver() {
   heldAtMs_.reset();
   outputLost();
+  // It starts again from the beginning when it plays: what it would go on
+  // from is gone.
+  music_.reset();
+}
+
+void MusicDevice::unloadUnlessHeld() {
+  if (!output_.hasMusic(*this)) music_.reset();
 }
 
 }  // namespace quorlen::sdl

@@ -14,6 +14,10 @@
 // - a range ends by the clock, the whole music too: the music ends at its
 //   last event, as a sequencer ends it, and the synthesiser's notes still
 //   fading then are cut (they would keep the device playing for seconds).
+//
+// A piece that does not hold the music lets go of its synthesiser when
+// another piece is loaded or takes the music over, and loads it again when
+// it plays (AudioOutput::loadMidi).
 
 #include <cstdint>
 #include <memory>
@@ -25,12 +29,14 @@
 
 namespace quorlen::sdl {
 
-class MusicDevice final : public PlaybackDevice, private MusicUser {
+class MusicDevice final : public PlaybackDevice, private MusicUser, private MidiPiece {
  public:
-  // `midi` is the file the music was loaded from, kept for as long as the
-  // music may read it.
-  MusicDevice(std::shared_ptr<MediaSession> session, AudioOutput& output, std::shared_ptr<Mix_Music> music,
-              std::string midi, std::uint64_t lengthMs);
+  // The device of `midi`, a standard MIDI file of `lengthMs`; fails with
+  // kMediaErrInvalidFile when SDL_mixer cannot load it.
+  [[nodiscard]] static backends::MediaResult<std::unique_ptr<backends::MediaDevice>> load(
+      std::shared_ptr<MediaSession> session, AudioOutput& output, std::string midi, std::uint64_t lengthMs);
+
+  MusicDevice(std::shared_ptr<MediaSession> session, AudioOutput& output, std::string midi, std::uint64_t lengthMs);
   ~MusicDevice() override;
   MusicDevice(const MusicDevice&) = delete;
   MusicDevice& operator=(const MusicDevice&) = delete;
@@ -45,10 +51,11 @@ class MusicDevice final : public PlaybackDevice, private MusicUser {
   [[nodiscard]] bool outputFinished() const override;
   [[nodiscard]] bool endsByClock() const override { return true; }
   void musicTakenOver() override;
+  void unloadUnlessHeld() override;
 
   AudioOutput& output_;
-  std::string midi_;
-  std::shared_ptr<Mix_Music> music_;
+  std::string midi_;  // read by the music for as long as it lives
+  MusicHandle music_;  // null while let go
   std::uint64_t lengthMs_;
   std::optional<std::uint64_t> heldAtMs_;  // stopped there, SDL_mixer's music paused
 };

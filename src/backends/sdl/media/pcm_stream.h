@@ -7,7 +7,10 @@
 // The video's picture keeps to the clock, so the sound keeps to the picture:
 // samples the mixer asked for while none were there are owed, and that many
 // are dropped from the next ones pushed, instead of playing late.
+//
+// Defined here in full: the media module and the codecs module both use it.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -18,17 +21,44 @@ namespace quorlen::sdl {
 class PcmStream {
  public:
   // Samples waiting, in sample values (frames times channels).
-  [[nodiscard]] std::size_t buffered() const;
+  [[nodiscard]] std::size_t buffered() const {
+    const std::lock_guard lock(mutex_);
+    return samples_.size();
+  }
 
-  void push(const std::int16_t* samples, std::size_t count);
+  void push(const std::int16_t* samples, std::size_t count) {
+    const std::lock_guard lock(mutex_);
+    const std::size_t dropped = std::min(owed_, count);
+    owed_ -= dropped;
+    samples_.insert(samples_.end(), samples + dropped, samples + count);
+  }
+
   // Forgets what is waiting and what is owed.
-  void clear();
+  void clear() {
+    const std::lock_guard lock(mutex_);
+    samples_.clear();
+    owed_ = 0;
+  }
+
   // Only a running stream is taken from (a paused video holds its sound).
-  void setRunning(bool running);
+  void setRunning(bool running) {
+    const std::lock_guard lock(mutex_);
+    running_ = running;
+  }
 
   // The mixer's side: adds up to `count` waiting samples to `out`, clipping
   // at the 16-bit range.
-  void mixInto(std::int16_t* out, std::size_t count);
+  void mixInto(std::int16_t* out, std::size_t count) {
+    const std::lock_guard lock(mutex_);
+    if (!running_) return;
+    const std::size_t available = std::min(count, samples_.size());
+    for (std::size_t i = 0; i < available; ++i) {
+      const int sum = int{out[i]} + int{samples_[i]};
+      out[i] = static_cast<std::int16_t>(std::clamp(sum, -32768, 32767));
+    }
+    samples_.erase(samples_.begin(), samples_.begin() + static_cast<std::ptrdiff_t>(available));
+    owed_ += count - available;
+  }
 
  private:
   mutable std::mutex mutex_;

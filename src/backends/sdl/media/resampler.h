@@ -2,7 +2,7 @@
 // The converter from the sound FFmpeg decodes (any rate, sample format and
 // channel layout) to the mixer's 16-bit format.
 
-#include "backends/sdl/media/audio_output.h"
+#include "backends/sdl/media/mixer_format.h"
 #include "backends/sdl/media/ffmpeg_handles.h"
 
 namespace quorlen::sdl {

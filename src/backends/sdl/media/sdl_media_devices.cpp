@@ -9,7 +9,6 @@
 #include "backends/sdl/media/audio_output.h"
 #include "backends/sdl/media/media_session.h"
 #include "backends/sdl/media/playback_device.h"
-#include "backends/sdl/media/video_decoder.h"
 #include "backends/sdl/media/video_device.h"
 #include "backends/shared/media/media_errors.h"
 
@@ -20,8 +19,8 @@ using backends::MediaDeviceType;
 using backends::MediaError;
 using backends::MediaResult;
 
-SdlMediaDeviceFactory::SdlMediaDeviceFactory(platform::FileSystem& files)
-    : files_(files), session_(std::make_shared<MediaSession>()) {}
+SdlMediaDeviceFactory::SdlMediaDeviceFactory(platform::FileSystem& files, CodecsSource& codecs)
+    : files_(files), codecs_(codecs), session_(std::make_shared<MediaSession>()) {}
 
 SdlMediaDeviceFactory::~SdlMediaDeviceFactory() = default;
 
@@ -40,16 +39,18 @@ MediaResult<std::unique_ptr<MediaDevice>> SdlMediaDeviceFactory::openAudio(Media
   }
   AudioOutput* output = session_->audio();
   if (output == nullptr) return MediaError{backends::kMediaErrHardware};
-  return loadAudioDevice(session_, *output, type, bytes.value());
+  return loadAudioDevice(session_, *output, type, bytes.value(), codecs_);
 }
 
 MediaResult<std::unique_ptr<MediaDevice>> SdlMediaDeviceFactory::openVideo(
     const std::string& path, std::optional<std::uint64_t> parentWindow) {
   // FFmpeg reads the file itself, from where the game's path leads.
   if (!files_.fileExists(path)) return MediaError{backends::kMediaErrFileNotFound};
+  Codecs* codecs = codecs_.codecs();
+  if (codecs == nullptr) return MediaError{backends::kMediaErrInvalidFile};
   AudioOutput* output = session_->audio();
   MediaResult<std::unique_ptr<VideoDecoder>> decoder =
-      VideoDecoder::open(files_.resolve(path), output != nullptr ? &output->format() : nullptr);
+      codecs->openVideo(files_.resolve(path), output != nullptr ? &output->format() : nullptr);
   if (!decoder) return MediaError{decoder.code()};
   return std::unique_ptr<MediaDevice>(
       std::make_unique<VideoDevice>(session_, std::move(decoder).value(), parentWindow, output));

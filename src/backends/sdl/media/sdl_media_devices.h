@@ -9,9 +9,11 @@
 // FFmpeg; a MIDI or RMID file ("sequencer") plays as SDL_mixer's music,
 // through its FluidSynth synthesiser and a General MIDI sound font found on
 // the system (or named in SDL_SOUNDFONTS); an AVI file ("avivideo") through
-// FFmpeg. Any other file is refused as invalid. A sound, the music and a
-// video's sound track play together. See sound_device.h and music_device.h
-// for which positions and ranges are exact.
+// FFmpeg, which lives in the codecs module (codecs.h). Any other file is
+// refused as invalid, and so are a video and a wave that needs FFmpeg when
+// the codecs module cannot be loaded. A sound, the music and a video's
+// sound track play together. See sound_device.h and music_device.h for
+// which positions and ranges are exact.
 //
 // The event loop calls update() on every pass and sleeps at most
 // nextWakeMilliseconds(); the display draws visibleVideos(). A device that
@@ -25,6 +27,7 @@
 #include <vector>
 
 #include "backends/sdl/desktop_media.h"
+#include "backends/sdl/media/codecs.h"
 #include "backends/sdl/media/video_frame_view.h"
 #include "backends/shared/media/media_device.h"
 #include "platform/file_system.h"
@@ -35,7 +38,8 @@ class MediaSession;
 
 class SdlMediaDeviceFactory final : public DesktopMediaDevices {
  public:
-  explicit SdlMediaDeviceFactory(platform::FileSystem& files);
+  // FFmpeg comes from `codecs`, asked when it is first needed.
+  SdlMediaDeviceFactory(platform::FileSystem& files, CodecsSource& codecs);
   ~SdlMediaDeviceFactory() override;
   SdlMediaDeviceFactory(const SdlMediaDeviceFactory&) = delete;
   SdlMediaDeviceFactory& operator=(const SdlMediaDeviceFactory&) = delete;
@@ -63,6 +67,7 @@ class SdlMediaDeviceFactory final : public DesktopMediaDevices {
       const std::string& path, std::optional<std::uint64_t> parentWindow);
 
   platform::FileSystem& files_;
+  CodecsSource& codecs_;
   std::shared_ptr<MediaSession> session_;
 };
 

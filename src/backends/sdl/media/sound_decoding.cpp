@@ -1,10 +1,9 @@
 #include "backends/sdl/media/sound_decoding.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "backends/sdl/media/ffmpeg_handles.h"
@@ -111,58 +110,40 @@ class Converter {
   std::vector<std::int16_t> samples_;
 };
 
-// The samples as a sound that SDL_mixer frees with Mix_FreeChunk.
-ChunkHandle chunkOf(const std::vector<std::int16_t>& samples) {
-  const std::size_t size = samples.size() * sizeof(std::int16_t);
-  if (size == 0 || size > SDL_MAX_UINT32) return nullptr;
-  auto* chunk = static_cast<Mix_Chunk*>(SDL_calloc(1, sizeof(Mix_Chunk)));
-  if (chunk == nullptr) return nullptr;
-  chunk->abuf = static_cast<Uint8*>(SDL_malloc(size));
-  if (chunk->abuf == nullptr) {
-    SDL_free(chunk);
-    return nullptr;
-  }
-  std::memcpy(chunk->abuf, samples.data(), size);
-  chunk->allocated = 1;
-  chunk->alen = static_cast<Uint32>(size);
-  chunk->volume = MIX_MAX_VOLUME;
-  return ChunkHandle(chunk);
-}
-
 }  // namespace
 
-ChunkHandle decodeSoundWithFfmpeg(std::string_view bytes, const MixerFormat& format) {
-  if (bytes.empty() || format.channels <= 0 || format.frequency <= 0) return nullptr;
+std::vector<std::int16_t> decodeSoundWithFfmpeg(std::string_view bytes, const MixerFormat& format) {
+  if (bytes.empty() || format.channels <= 0 || format.frequency <= 0) return {};
   av_log_set_level(AV_LOG_ERROR);
   MemoryReader reader(bytes);
   auto* buffer = static_cast<unsigned char*>(av_malloc(kReadBufferSize));
-  if (buffer == nullptr) return nullptr;
+  if (buffer == nullptr) return {};
   IoContextHandle io(avio_alloc_context(buffer, kReadBufferSize, 0, &reader, &MemoryReader::read, nullptr,
                                         &MemoryReader::seek));
   if (!io) {
     av_free(buffer);
-    return nullptr;
+    return {};
   }
   AVFormatContext* raw = avformat_alloc_context();
-  if (raw == nullptr) return nullptr;
+  if (raw == nullptr) return {};
   raw->pb = io.get();
   raw->flags |= AVFMT_FLAG_CUSTOM_IO;
   // The wave reader only: the bytes were already found to be a wave file.
-  if (avformat_open_input(&raw, nullptr, av_find_input_format("wav"), nullptr) < 0) return nullptr;
+  if (avformat_open_input(&raw, nullptr, av_find_input_format("wav"), nullptr) < 0) return {};
   FormatContextHandle file(raw);
-  if (avformat_find_stream_info(file.get(), nullptr) < 0) return nullptr;
+  if (avformat_find_stream_info(file.get(), nullptr) < 0) return {};
 
   const AVCodec* decoder = nullptr;
   const int index = av_find_best_stream(file.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
-  if (index < 0 || decoder == nullptr) return nullptr;
+  if (index < 0 || decoder == nullptr) return {};
   CodecContextHandle codec(avcodec_alloc_context3(decoder));
-  if (!codec || avcodec_parameters_to_context(codec.get(), file->streams[index]->codecpar) < 0) return nullptr;
-  if (avcodec_open2(codec.get(), decoder, nullptr) < 0) return nullptr;
+  if (!codec || avcodec_parameters_to_context(codec.get(), file->streams[index]->codecpar) < 0) return {};
+  if (avcodec_open2(codec.get(), decoder, nullptr) < 0) return {};
 
   Converter converter(format);
   PacketHandle packet(av_packet_alloc());
   FrameHandle frame(av_frame_alloc());
-  if (!packet || !frame) return nullptr;
+  if (!packet || !frame) return {};
   bool more = true;
   const auto receive = [&] {
     while (more && avcodec_receive_frame(codec.get(), frame.get()) == 0) {
@@ -179,7 +160,7 @@ ChunkHandle decodeSoundWithFfmpeg(std::string_view bytes, const MixerFormat& for
   (void)avcodec_send_packet(codec.get(), nullptr);
   receive();
   converter.flush();
-  return chunkOf(converter.samples());
+  return std::move(converter.samples());
 }
 
 }  // namespace quorlen::sdl

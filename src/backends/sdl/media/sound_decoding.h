@@ -4,15 +4,16 @@
 // from the bytes of the file and converted to the mixer's format, ready to
 // play on a mixer channel like any other sound.
 
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
-#include "backends/sdl/media/audio_output.h"
-#include "backends/sdl/media/mixer_handles.h"
+#include "backends/sdl/media/mixer_format.h"
 
 namespace quorlen::sdl {
 
-// The decoded sound; null when FFmpeg finds no sound it can decode in
+// The decoded samples; empty when FFmpeg finds no sound it can decode in
 // `bytes`, or nothing came out of it. Damaged packets are left out.
-[[nodiscard]] ChunkHandle decodeSoundWithFfmpeg(std::string_view bytes, const MixerFormat& format);
+[[nodiscard]] std::vector<std::int16_t> decodeSoundWithFfmpeg(std::string_view bytes, const MixerFormat& format);
 
 }  // namespace quorlen::sdl

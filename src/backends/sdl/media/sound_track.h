@@ -7,7 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "backends/sdl/media/audio_output.h"
+#include "backends/sdl/media/mixer_format.h"
+#include "backends/sdl/media/pcm_stream.h"
 #include "backends/sdl/media/ffmpeg_handles.h"
 #include "backends/sdl/media/pcm_stream.h"
 

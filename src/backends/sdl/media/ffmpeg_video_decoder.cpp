@@ -1,4 +1,4 @@
-#include "backends/sdl/media/video_decoder.h"
+#include "backends/sdl/media/ffmpeg_video_decoder.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -50,8 +50,8 @@ std::uint64_t frameStepOf(const AVStream& stream) {
 
 }  // namespace
 
-backends::MediaResult<std::unique_ptr<VideoDecoder>> VideoDecoder::open(const std::string& path,
-                                                                        const MixerFormat* sound) {
+backends::MediaResult<std::unique_ptr<VideoDecoder>> FfmpegVideoDecoder::open(const std::string& path,
+                                                                              const MixerFormat* sound) {
   av_log_set_level(AV_LOG_ERROR);
   AVFormatContext* raw = nullptr;
   if (const int opened = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); opened < 0) {
@@ -78,11 +78,12 @@ backends::MediaResult<std::unique_ptr<VideoDecoder>> VideoDecoder::open(const st
   if (avcodec_open2(video.get(), decoder, nullptr) < 0) return backends::MediaError{backends::kMediaErrInvalidFile};
 
   std::unique_ptr<SoundTrack> track = sound != nullptr ? SoundTrack::open(*format, *sound) : nullptr;
-  return std::make_unique<VideoDecoder>(std::move(format), index, std::move(video), std::move(track));
+  return std::unique_ptr<VideoDecoder>(
+      std::make_unique<FfmpegVideoDecoder>(std::move(format), index, std::move(video), std::move(track)));
 }
 
-VideoDecoder::VideoDecoder(FormatContextHandle format, int videoIndex, CodecContextHandle video,
-                           std::unique_ptr<SoundTrack> sound)
+FfmpegVideoDecoder::FfmpegVideoDecoder(FormatContextHandle format, int videoIndex, CodecContextHandle video,
+                                       std::unique_ptr<SoundTrack> sound)
     : format_(std::move(format)),
       stream_(format_->streams[videoIndex]),
       video_(std::move(video)),
@@ -93,9 +94,9 @@ VideoDecoder::VideoDecoder(FormatContextHandle format, int videoIndex, CodecCont
       lengthMs_(lengthOf(*format_, *stream_)),
       frameStepMs_(frameStepOf(*stream_)) {}
 
-std::shared_ptr<PcmStream> VideoDecoder::sound() const { return sound_ ? sound_->samples() : nullptr; }
+std::shared_ptr<PcmStream> FfmpegVideoDecoder::sound() const { return sound_ ? sound_->samples() : nullptr; }
 
-void VideoDecoder::seek(std::uint64_t ms) {
+void FfmpegVideoDecoder::seek(std::uint64_t ms) {
   // The first packets carry what the decoder keeps for the whole video (the
   // palette of 8-bit pictures): they are decoded before the first seek,
   // which would otherwise skip them. At the start nothing needs seeking.
@@ -124,7 +125,7 @@ void VideoDecoder::seek(std::uint64_t ms) {
   advanceTo(ms);
 }
 
-bool VideoDecoder::advanceTo(std::uint64_t ms) {
+bool FfmpegVideoDecoder::advanceTo(std::uint64_t ms) {
   bool changed = false;
   for (;;) {
     if (!haveNext_) {
@@ -148,12 +149,12 @@ bool VideoDecoder::advanceTo(std::uint64_t ms) {
   return changed;
 }
 
-std::optional<std::uint64_t> VideoDecoder::nextFrameMs() const {
+std::optional<std::uint64_t> FfmpegVideoDecoder::nextFrameMs() const {
   if (haveNext_) return nextMs_;
   return std::nullopt;
 }
 
-bool VideoDecoder::readPacket() {
+bool FfmpegVideoDecoder::readPacket() {
   if (av_read_frame(format_.get(), packet_.get()) < 0) {
     fileEnded_ = true;
     return false;
@@ -169,7 +170,7 @@ bool VideoDecoder::readPacket() {
   return true;
 }
 
-bool VideoDecoder::decodeNext() {
+bool FfmpegVideoDecoder::decodeNext() {
   for (;;) {
     const int received = avcodec_receive_frame(video_.get(), next_.get());
     if (received == 0) {
@@ -195,7 +196,7 @@ bool VideoDecoder::decodeNext() {
   return false;
 }
 
-std::uint64_t VideoDecoder::msOf(const AVFrame& frame) {
+std::uint64_t FfmpegVideoDecoder::msOf(const AVFrame& frame) {
   std::uint64_t ms = guessMs_;
   if (frame.best_effort_timestamp != AV_NOPTS_VALUE) {
     const std::int64_t origin = stream_->start_time == AV_NOPTS_VALUE ? 0 : stream_->start_time;
@@ -205,7 +206,7 @@ std::uint64_t VideoDecoder::msOf(const AVFrame& frame) {
   return ms;
 }
 
-void VideoDecoder::convertCurrent() {
+void FfmpegVideoDecoder::convertCurrent() {
   const AVFrame& frame = *current_;
   if (frame.width <= 0 || frame.height <= 0) return;
   scaler_.reset(sws_getCachedContext(scaler_.release(), frame.width, frame.height,
