@@ -83,13 +83,7 @@ TEST_F(SaveAndLoad, ASavedGameIsWrittenByteForByte) {
   EXPECT_EQ(after.count("game/Copy.sav.new"), 0u) << "no pending file stays beside it";
 }
 
-TEST_F(SaveAndLoad, ANewGameIsSavedAsItsFrameAndItsVariablesAtZero) {
-  run("click frmWelcome.Image5\nkey Game.PictureBox 27\nmenu Game.mnuSaveGame\n"
-      "type frmSaveGame.Text1 \"Start\"\nclick frmSaveGame.Command2\n");
-  EXPECT_EQ(tree()["game/Start.sav"], crlf({"\"Hall\"", "2", "\"Caf\xE9Open\"", "0", "\"LampLit\"", "0", "0", "0"}))
-      << "the start frame, both variables at 0, no areas gone, no items";
-}
-
+// A new game saved and loaded back: the saves-basic scenario save-then-load.
 TEST_F(SaveAndLoad, RefusedNamesWriteNothingAnywhere) {
   const Tree before = tree();
   const std::string out =
