@@ -71,13 +71,5 @@ TEST(FieldValueToInt16, ConvertsLikeReadingAnInteger) {
   EXPECT_EQ(errorOf(FieldValue::text("1e10").toInt16()), ErrorKind::OutOfRange) << "too large as text";
 }
 
-TEST(FieldValueEquality, ComparesKindAndContent) {
-  EXPECT_EQ(FieldValue::number(1), FieldValue::number(1)) << "same number";
-  EXPECT_NE(FieldValue::number(1), FieldValue::text("1")) << "a number is not a text";
-  EXPECT_NE(FieldValue::boolean(true), FieldValue::number(-1)) << "a Boolean is not a number";
-  EXPECT_EQ(FieldValue::empty(), FieldValue{}) << "a default value is empty";
-  EXPECT_EQ(FieldValue{}.kind(), FieldValue::Kind::Empty) << "the default kind";
-}
-
 }  // namespace
 }  // namespace quorlen

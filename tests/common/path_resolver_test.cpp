@@ -90,30 +90,9 @@ TEST(EqualsIgnoringCase, FoldsAsciiAndLatin1Letters) {
   EXPECT_FALSE(equalsIgnoringCase("[", "{")) << "only letters fold";
 }
 
-TEST(ResolveGamePath, WrongCaseIsFoundAtEveryLevel) {
-  const FakeProbe probe({"/game/Data/Rooms/room1.txt", "/game/Sounds/door.wav"});
-  EXPECT_EQ(resolveGamePath("/GAME/data\\ROOMS/Room1.TXT", probe), "/game/Data/Rooms/room1.txt")
-      << "every component is matched without regard to case";
-  EXPECT_EQ(resolveGamePath("/game/SOUNDS//door.WAV", probe), "/game/Sounds/door.wav")
-      << "a doubled separator and wrong case";
-}
-
-TEST(ResolveGamePath, AnExactMatchIsPreferredOverACaseFoldedOne) {
-  const FakeProbe probe({"/game/DATA/a.txt", "/game/Data/a.txt", "/game/data/a.txt", "/game/x/B.txt", "/game/x/b.txt"});
-  EXPECT_EQ(resolveGamePath("/game/Data/A.TXT", probe), "/game/Data/a.txt") << "the exact folder wins";
-  EXPECT_EQ(resolveGamePath("/game/data/A.txt", probe), "/game/data/a.txt") << "the exact folder wins again";
-  EXPECT_EQ(resolveGamePath("/game/dATA/a.txt", probe), "/game/DATA/a.txt")
-      << "without an exact match, the first in sorted order";
-  EXPECT_EQ(resolveGamePath("/game/X/b.txt", probe), "/game/x/b.txt") << "the exact file wins after a folded folder";
-}
-
-TEST(ResolveGamePath, AMissingComponentKeepsTheRestAsWritten) {
-  const FakeProbe probe({"/game/Data/room1.txt"});
-  EXPECT_EQ(resolveGamePath("/GAME/Missing\\Sub/File.TXT", probe), "/game/Missing/Sub/File.TXT")
-      << "the resolved part is kept, the rest as written";
-  EXPECT_EQ(resolveGamePath("/game/data/none.txt", probe), "/game/Data/none.txt") << "a missing file in a found folder";
-}
-
+// Wrong letter case at every level, the exact name preferred over a folded
+// one and a missing rest kept as written: DiskFileSystemTest, through the
+// disk.
 TEST(ResolveGamePath, RelativePathsStartFromTheCurrentFolderAndDotComponentsAreKept) {
   const FakeProbe relative({"Data/room1.txt"});
   EXPECT_EQ(resolveGamePath("data\\ROOM1.txt", relative), "Data/room1.txt") << "a relative path is resolved";

@@ -24,14 +24,6 @@ TEST(Windows1252ToUtf8, ConvertsTheLettersOfTheHighRange) {
   EXPECT_EQ(windows1252ToUtf8(std::string(1, '\0')), std::string(1, '\0')) << "a zero byte is kept";
 }
 
-TEST(Windows1252ToUtf8, UndefinedBytesBecomeControlCharactersOfTheSameNumber) {
-  EXPECT_EQ(windows1252ToUtf8("\x81"), "\xC2\x81") << "0x81 maps to U+0081";
-  EXPECT_EQ(windows1252ToUtf8("\x8D"), "\xC2\x8D") << "0x8D maps to U+008D";
-  EXPECT_EQ(windows1252ToUtf8("\x8F"), "\xC2\x8F") << "0x8F maps to U+008F";
-  EXPECT_EQ(windows1252ToUtf8("\x90"), "\xC2\x90") << "0x90 maps to U+0090";
-  EXPECT_EQ(windows1252ToUtf8("\x9D"), "\xC2\x9D") << "0x9D maps to U+009D";
-}
-
 TEST(Utf8ToWindows1252, EveryByteSurvivesTheRoundTrip) {
   const std::string bytes = allBytes();
   EXPECT_EQ(utf8ToWindows1252(windows1252ToUtf8(bytes)), bytes) << "all 256 byte values convert both ways";
