@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "inventory/inventory_fixture.h"
@@ -38,18 +39,15 @@ TEST_F(MalformedItemFileTest, ItemFilesWithoutAUsableIconAddNoSlot) {
   }
 }
 
-TEST_F(MalformedItemFileTest, AnUnquotedIconNameIsPickedUp) {
-  pickUpWithItemFile("item_unquoted_icon.obj");
-  EXPECT_EQ(messageTexts(), kNothing);
-  ASSERT_EQ(game.ObjectsCount, 1);
-  EXPECT_EQ(item(1)->picture()->path, "/game/Areas/Lamp.bmp") << "the field runs to the end of the file";
-}
-
-TEST_F(MalformedItemFileTest, ANumberAsTheIconNameIsItsText) {
-  pickUpWithItemFile("item_number_icon.obj");
-  EXPECT_EQ(messageTexts(), kNothing);
-  ASSERT_EQ(game.ObjectsCount, 1);
-  EXPECT_EQ(item(1)->picture()->path, "/game/Areas/12");
+TEST_F(MalformedItemFileTest, AnUnquotedOrNumberIconNameIsPickedUpAsItsText) {
+  for (const auto& [file, icon] : {std::pair{"item_unquoted_icon.obj", "/game/Areas/Lamp.bmp"},
+                                   std::pair{"item_number_icon.obj", "/game/Areas/12"}}) {
+    game.ResetAll();
+    pickUpWithItemFile(file);
+    EXPECT_EQ(messageTexts(), kNothing) << file;
+    ASSERT_EQ(game.ObjectsCount, 1) << file;
+    EXPECT_EQ(item(1)->picture()->path, icon) << file << ": the field runs to the end of the file";
+  }
 }
 
 // --- area pick files ---------------------------------------------------------------
