@@ -156,43 +156,23 @@ TEST_F(WindowModelTest, AModalWindowHoldsTheInputOfTheOthers) {
   EXPECT_EQ(events.front(), "down Area(1) 1") << "after the modal window the game takes presses again";
 }
 
-TEST_F(WindowModelTest, ActivationFollowsTheWindowsShown) {
+// Active when shown, and again after a game: the welcome scenario
+// large-fonts-after-game, where each activation warns of large fonts.
+TEST_F(WindowModelTest, AWindowIsActiveAgainWhenTheModalWindowOverItCloses) {
   Window welcome{manager, "frmWelcome"};
   int activations = 0;
   welcome.onCreate = [] {};
   welcome.onActivate = [&activations] { ++activations; };
   welcome.show();
-  EXPECT_EQ(activations, 1) << "shown: active";
   Window load{manager, "frmLoadGame"};
   load.onCreate = [] {};
   load.showModal();
   load.unload();
-  EXPECT_EQ(activations, 2) << "active again when the modal window over it closes";
-  welcome.hide();
-  game.hide();
-  welcome.show();
-  EXPECT_EQ(activations, 3) << "active again when shown after a game";
+  EXPECT_EQ(activations, 2) << "shown, then active again when the modal window over it closes";
 }
 
-TEST_F(WindowModelTest, EnterAndEscPressTheDefaultAndCancelButtons) {
-  Window load{manager, "frmLoadGame"};
-  std::vector<std::string> pressed;
-  load.onCreate = [&] {
-    Control& ok = load.add(ControlKind::Button, "Command2");
-    ok.setDefault(true);
-    ok.onClick = [&pressed](Control&) { pressed.push_back("LOAD"); };
-    Control& cancel = load.add(ControlKind::Button, "Command1");
-    cancel.setCancel(true);
-    cancel.onClick = [&pressed](Control&) { pressed.push_back("Cancel"); };
-    load.add(ControlKind::ListBox, "List1");
-  };
-  load.show();
-  manager.post(KeyPress{load.handle(), load.find("List1")->handle(), kKeyEnter, 0});
-  manager.post(KeyPress{load.handle(), load.find("List1")->handle(), kKeyEscape, 0});
-  manager.dispatchPending();
-  EXPECT_EQ(pressed, (std::vector<std::string>{"LOAD", "Cancel"}));
-}
-
+// Enter and Esc pressing the default and cancel buttons: the saves-basic
+// scenario load-keys.
 TEST_F(WindowModelTest, ACheckBoxFlipsBeforeItsClick) {
   Window welcome{manager, "frmWelcome"};
   int seen = -1;

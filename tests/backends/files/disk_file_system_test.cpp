@@ -36,6 +36,10 @@ TEST_F(DiskFileSystemTest, ReadsFilesWhateverTheSeparatorsAndLetterCase) {
       << "backslashes and wrong case at every level";
   EXPECT_EQ(got(files.readFile("data\\Rooms/Room1.txt")), "\"Hall\"\r\n") << "relative to the program folder";
   EXPECT_EQ(files.resolve("DATA/ROOMS/ROOM1.TXT"), "Data/Rooms/room1.txt") << "resolve names the file on disk";
+  EXPECT_EQ(files.resolve("./DATA/rooms/../ROOMS//ROOM1.TXT"), "./Data/Rooms/../Rooms/room1.txt")
+      << "'.' and '..' are passed through; the names around them are still resolved";
+  EXPECT_EQ(files.resolve(""), "") << "an empty path stays empty";
+  EXPECT_EQ(files.resolve("\\"), "/") << "the root";
 }
 
 TEST_F(DiskFileSystemTest, PrefersTheExactNameOverACaseFoldedOne) {
