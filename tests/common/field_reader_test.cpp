@@ -44,19 +44,15 @@ TEST(FieldReaderQuoted, CommasLineEndsBlanksAndQuotesInsideBelongToTheText) {
 
 // --- integers ------------------------------------------------------------
 
-TEST(FieldReaderInt16, ReadsDecimalNumbersRoundedHalfToEven) {
+TEST(FieldReaderInt16, NumbersRoundedHalfToEvenBooleanWordsEmptyAndQuotedNumbers) {
   // (every form of number and every tie: ParseDecimal and RoundToInt16)
-  FieldReader reader("-3,+4,2.5,3.5,1e2, 8 ");
+  FieldReader reader("-3,+4,2.5,3.5,1e2, 8 ,#TRUE#,#FALSE#,,\"15\",#true#,\"\"");
   EXPECT_EQ(got(reader.readInt16()), -3) << "negative";
   EXPECT_EQ(got(reader.readInt16()), 4) << "explicit plus";
   EXPECT_EQ(got(reader.readInt16()), 2) << "2.5 ties to 2";
   EXPECT_EQ(got(reader.readInt16()), 4) << "3.5 ties to 4";
   EXPECT_EQ(got(reader.readInt16()), 100) << "exponent";
   EXPECT_EQ(got(reader.readInt16()), 8) << "blanks around the number";
-}
-
-TEST(FieldReaderInt16, BooleanWordsEmptyAndQuotedNumbers) {
-  FieldReader reader("#TRUE#,#FALSE#,,\"15\",#true#,\"\"");
   EXPECT_EQ(got(reader.readInt16()), -1) << "#TRUE# reads as -1";
   EXPECT_EQ(got(reader.readInt16()), 0) << "#FALSE# reads as 0";
   EXPECT_EQ(got(reader.readInt16()), 0) << "an empty unquoted field reads as 0";
@@ -94,7 +90,7 @@ TEST(FieldReaderBoolean, WordsNumbersAndEmpty) {
 
 // --- values of any kind --------------------------------------------------
 
-TEST(FieldReaderValue, TellsTheKindFromTheField) {
+TEST(FieldReaderValue, TellsTheKindFromTheFieldAndKeepsTooLargeANumberAsText) {
   FieldReader reader("\"12\",#TRUE#,#false#,12,2.5,,hello,\"\",-1e0");
   EXPECT_EQ(got(reader.readValue()), FieldValue::text("12")) << "a quoted number is text";
   EXPECT_EQ(got(reader.readValue()), FieldValue::boolean(true)) << "#TRUE# is a Boolean";
@@ -105,24 +101,17 @@ TEST(FieldReaderValue, TellsTheKindFromTheField) {
   EXPECT_EQ(got(reader.readValue()), FieldValue::text("hello")) << "a bare word is text";
   EXPECT_EQ(got(reader.readValue()), FieldValue::text("")) << "an empty quoted field is text";
   EXPECT_EQ(got(reader.readValue()), FieldValue::number(-1)) << "an exponent form is a number";
-}
-
-TEST(FieldReaderValue, ANumberTooLargeForADoubleStaysText) {
-  FieldReader reader("1e400");
+  reader = FieldReader("1e400");
   const FieldValue value = got(reader.readValue());
   EXPECT_EQ(value, FieldValue::text("1e400")) << "no infinity in a value; the text is kept";
   EXPECT_EQ(errorOf(value.toInt16()), ErrorKind::OutOfRange) << "and it is out of range as an integer";
 }
 
-TEST(FieldReaderText, NumbersAndWordsGiveTheirTextAsWritten) {
-  FieldReader reader("2.50,#TRUE#, -0 ");
+TEST(FieldReaderText, NumbersAndWordsAsWrittenAndWindows1252AsUtf8) {
+  FieldReader reader("2.50,#TRUE#, -0 ,\"caf\xE9 \x80\",na\xEFve,\"\xE9t\xE9\",\xE9");
   EXPECT_EQ(text(reader), "2.50") << "the number as written, not reformatted";
   EXPECT_EQ(text(reader), "#TRUE#") << "the word as written";
   EXPECT_EQ(text(reader), "-0") << "trimmed, but otherwise as written";
-}
-
-TEST(FieldReaderText, ConvertsWindows1252ToUtf8) {
-  FieldReader reader("\"caf\xE9 \x80\",na\xEFve,\"\xE9t\xE9\",\xE9");
   EXPECT_EQ(text(reader), "caf\xC3\xA9 \xE2\x82\xAC") << "quoted text converted";
   EXPECT_EQ(text(reader), "na\xC3\xAFve") << "unquoted text converted";
   EXPECT_EQ(got(reader.readValue()), FieldValue::text("\xC3\xA9t\xC3\xA9")) << "quoted value text";

@@ -133,20 +133,14 @@ class Cursors : public ::testing::Test {
   std::unique_ptr<Program> program_;
 };
 
-TEST_F(Cursors, AnAreasCursorIsShownOverItWithItsHotSpot) {
+TEST_F(Cursors, AnAreasCursorOrItsAnimationShowsOverItWithItsHotSpots) {
   pointTo(machine_->ui().pointOfControl(*frame().element("Area", 2)));
-  XCursorShape over = shown();
-  EXPECT_EQ(over.width, 32) << "the cursor file's picture is shown";
-  EXPECT_EQ(over.height, 32) << "the cursor file's picture is shown";
-  EXPECT_EQ(over.hotX, 7) << "hot spot from the cursor file's directory entry";
-  EXPECT_EQ(over.hotY, 0) << "hot spot from the cursor file's directory entry";
+  const XCursorShape hand = shown();
+  EXPECT_EQ(hand.width, 32) << "the cursor file's picture is shown";
+  EXPECT_EQ(hand.height, 32) << "the cursor file's picture is shown";
+  EXPECT_EQ(hand.hotX, 7) << "hot spot from the cursor file's directory entry";
+  EXPECT_EQ(hand.hotY, 0) << "hot spot from the cursor file's directory entry";
 
-  pointTo(machine_->ui().pointOfWindow(frame(), 300, 300));
-  over = shown();
-  EXPECT_FALSE(over.width == 32 && over.hotX == 7 && over.hotY == 0) << "off the area the arrow is back";
-}
-
-TEST_F(Cursors, AnAnimatedCursorShowsItsFramesInTurnAtItsRate) {
   pointTo(machine_->ui().pointOfControl(*frame().element("Area", 1)));
   XCursorShape first = shown();
   EXPECT_EQ(first.width, 32) << "the animated cursor's first frame is shown";
@@ -172,9 +166,10 @@ TEST_F(Cursors, AnAnimatedCursorShowsItsFramesInTurnAtItsRate) {
   EXPECT_TRUE(redAgain) << "the sequence goes round to the first frame again";
 
   pointTo(machine_->ui().pointOfWindow(frame(), 300, 300));
-  const unsigned long off = shown().middle();
-  EXPECT_TRUE(off != 0xFFFF0000UL && off != 0xFF00FF00UL && off != 0xFF0000FFUL)
-      << "off the area no frame of the animated cursor shows";
+  const XCursorShape off = shown();
+  EXPECT_TRUE(off.middle() != 0xFFFF0000UL && off.middle() != 0xFF00FF00UL && off.middle() != 0xFF0000FFUL)
+      << "off the areas no frame of the animated cursor shows";
+  EXPECT_FALSE(off.width == 32 && off.hotX == 7 && off.hotY == 0) << "and the arrow is back";
 }
 
 TEST_F(Cursors, EveryCursorFileOfTheEraMakesAPointer) {
