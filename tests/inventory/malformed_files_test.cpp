@@ -171,6 +171,11 @@ TEST_F(MalformedTextFileTest, FromABrokenFieldOnTheTemplatesValuesStay) {
   t = &loadOnly("text_unterminated_quote.lbl");
   EXPECT_EQ(t->caption(), "Hi,15,30\r\n") << "an open quote takes the rest of the file";
   EXPECT_EQ(t->left(), templateText().left());
+
+  machine.files.unreadable.push_back("/game/Areas/Hall/t.lbl");
+  t = &loadOnly("text_caption_only.lbl");
+  EXPECT_EQ(t->caption(), "Text") << "a file that cannot be read gives the template's text";
+  EXPECT_EQ(t->font(), kTemplateFont);
 }
 
 TEST_F(MalformedTextFileTest, OddFieldsThatStillRead) {
