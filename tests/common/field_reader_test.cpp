@@ -44,7 +44,7 @@ TEST(FieldReaderQuoted, CommasLineEndsBlanksAndQuotesInsideBelongToTheText) {
 
 // --- integers ------------------------------------------------------------
 
-TEST(FieldReaderInt16, NumbersRoundedHalfToEvenBooleanWordsEmptyAndQuotedNumbers) {
+TEST(FieldReaderInt16, NumbersBooleanWordsEmptyAndQuotedFieldsAndAFailureThatNamesItsField) {
   // (every form of number and every tie: ParseDecimal and RoundToInt16)
   FieldReader reader("-3,+4,2.5,3.5,1e2, 8 ,#TRUE#,#FALSE#,,\"15\",#true#,\"\"");
   EXPECT_EQ(got(reader.readInt16()), -3) << "negative";
@@ -59,10 +59,7 @@ TEST(FieldReaderInt16, NumbersRoundedHalfToEvenBooleanWordsEmptyAndQuotedNumbers
   EXPECT_EQ(got(reader.readInt16()), 15) << "a quoted number is accepted";
   EXPECT_EQ(got(reader.readInt16()), -1) << "the Boolean word in any letter case";
   EXPECT_EQ(errorOf(reader.readInt16()), ErrorKind::NotANumber) << "an empty quoted text is not a number";
-}
-
-TEST(FieldReaderInt16, AFailureNamesItsFieldAndMovesOn) {
-  FieldReader reader("abc,5");
+  reader = FieldReader("abc,5");
   const Result<std::int16_t> word = reader.readInt16();
   ASSERT_FALSE(word.ok());
   EXPECT_EQ(word.error().kind, ErrorKind::NotANumber) << "a word is not a number";
