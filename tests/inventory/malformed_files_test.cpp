@@ -52,15 +52,11 @@ TEST_F(MalformedItemFileTest, AnUnquotedOrNumberIconNameIsPickedUpAsItsText) {
 
 // --- area pick files ---------------------------------------------------------------
 
-class MalformedPickFileTest : public GameWindowTest {
- protected:
-  void clickAreaWithPickFile(const std::string& file) {
+TEST_F(GameWindowTest, BrokenPickFilesGiveNothingSilently) {
+  const auto clickAreaWithPickFile = [this](const char* file) {
     put("/game/Areas/Hall/5c.dat", malformed("inventory", file));
     game.PickOrNotPickObject(5);
-  }
-};
-
-TEST_F(MalformedPickFileTest, BrokenPickFilesGiveNothingSilently) {
+  };
   defineItem("Lamp");
   for (const char* file : {"pick_empty.dat", "pick_flag_true.dat", "pick_flag_two.dat", "pick_flag_text.dat",
                            "pick_flag_out_of_range.dat", "pick_no_item.dat"}) {
