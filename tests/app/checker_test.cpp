@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -22,18 +21,13 @@ namespace fs = std::filesystem;
 const fs::path kGrapple = fs::path(QUORLEN_TEST_DATA) / "checker" / "grapple";
 const fs::path kDemo = fs::path(QUORLEN_TEST_DATA) / ".." / ".." / "games" / "demo";
 
-void write(const fs::path& file, const std::string& bytes) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
-}
-
 // A copy of the small game "grapple" (take a rope and a hook, combine them,
 // lower the grapple into the well) with one change.
 class GameCopy {
  public:
-  explicit GameCopy(const std::function<void(const fs::path&)>& change) {
+  explicit GameCopy(const std::function<void(const testing::TempFolder&)>& change) {
     fs::copy(kGrapple, folder_.path(), fs::copy_options::recursive);
-    change(folder_.path());
+    change(folder_);
   }
   [[nodiscard]] std::string path() const { return folder_.path().string(); }
 
@@ -68,7 +62,7 @@ std::string listed(const CheckReport& report) {
 
 struct Fault {
   const char* what;
-  std::function<void(const fs::path&)> change;
+  std::function<void(const testing::TempFolder&)> change;
   const char* check;
   const char* file;
   const char* field;
@@ -80,82 +74,82 @@ struct Fault {
 TEST(Checker, EachFaultIsReportedWithItsFileFieldAndThePlayersMessage) {
   const std::vector<Fault> faults = {
       {"project information file ends early",
-       [&](const fs::path& g) { write(g / "Config/General", "\"G\",\"\",\"G\",1,\"Hall\",\"1.0\",640\r\n"); },
+       [&](const auto& g) { g.put("Config/General", "\"G\",\"\",\"G\",1,\"Hall\",\"1.0\",640\r\n"); },
        "unreadable", "Config/General", "field 8 (game height)", "no field left",
        "Unable to load project information.", Finding::Level::Error},
       {"variables file shorter than its count",
-       [&](const fs::path& g) { write(g / "Config/Variables", "3\r\n\"Lit\"\r\n"); }, "unreadable", "Config/Variables",
+       [&](const auto& g) { g.put("Config/Variables", "3\r\n\"Lit\"\r\n"); }, "unreadable", "Config/Variables",
        "field 3 (variable name)", "no field left", "Unable to load variables list.", Finding::Level::Error},
       {"click task file ends before its frame name",
-       [&](const fs::path& g) { write(g / "Areas/Hall/3b.dat", "1,\"Lit\",0,#TRUE#,0,1,\"Deep.\",0,\"\",0,0,1\r\n"); },
+       [&](const auto& g) { g.put("Areas/Hall/3b.dat", "1,\"Lit\",0,#TRUE#,0,1,\"Deep.\",0,\"\",0,0,1\r\n"); },
        "unreadable", "Areas/Hall/3b.dat", "field 13 (frame name)", "no field left", "Unable to complete area task.",
        Finding::Level::Error},
       {"combination file of two fields",
-       [&](const fs::path& g) { write(g / "Areas/Rope_on_Hook.drg", "1,1\r\n"); }, "unreadable",
+       [&](const auto& g) { g.put("Areas/Rope_on_Hook.drg", "1,1\r\n"); }, "unreadable",
        "Areas/Rope_on_Hook.drg", "field 3 (add new)", "no field left", "Unable to combine items.",
        Finding::Level::Error},
       {"text file without its colour",
-       [&](const fs::path& g) { write(g / "Areas/Hall/text1.lbl", "\"Hall\",150,150,#TRUE#,#FALSE#,\"Arial\",12,0,0\r\n"); },
+       [&](const auto& g) { g.put("Areas/Hall/text1.lbl", "\"Hall\",150,150,#TRUE#,#FALSE#,\"Arial\",12,0,0\r\n"); },
        "short-text", "Areas/Hall/text1.lbl", "field 10 (colour)", "no field left", "", Finding::Level::Warning},
       {"next frame without a frame file",
-       [&](const fs::path& g) { write(g / "Frames/Hall.fme", "0,\"0\",#FALSE#,#FALSE#,\"\",#TRUE#,5,\"Cellar\",\"\",#TRUE#\r\n"); },
+       [&](const auto& g) { g.put("Frames/Hall.fme", "0,\"0\",#FALSE#,#FALSE#,\"\",#TRUE#,5,\"Cellar\",\"\",#TRUE#\r\n"); },
        "missing-file", "Frames/Hall.fme", "field 8 (next frame)", "'Cellar' has no frame file", "", Finding::Level::Error},
       {"frame file field not a number",
-       [&](const fs::path& g) { write(g / "Frames/Hall.fme", "0,\"0\",#FALSE#,#FALSE#,\"\",#TRUE#,abc,\"Hall\",\"\",#TRUE#\r\n"); },
+       [&](const auto& g) { g.put("Frames/Hall.fme", "0,\"0\",#FALSE#,#FALSE#,\"\",#TRUE#,abc,\"Hall\",\"\",#TRUE#\r\n"); },
        "unreadable", "Frames/Hall.fme", "field 7 (duration)", "\"abc\" is not a number",
        "Sorry, unable to open 'Hall'. The game may not work properly.", Finding::Level::Error},
-      {"short area file", [&](const fs::path& g) { write(g / "Areas/Hall/2a.dat", "1500,1500,1200\r\n"); },
+      {"short area file", [&](const auto& g) { g.put("Areas/Hall/2a.dat", "1500,1500,1200\r\n"); },
        "unreadable", "Areas/Hall/2a.dat", "field 4 (height)", "no field left",
        "Unable to load all the 3 frame area(s).", Finding::Level::Error},
-      {"click task file missing", [&](const fs::path& g) { fs::remove(g / "Areas/Hall/2b.dat"); }, "missing-file",
+      {"click task file missing", [&](const auto& g) { fs::remove(g.at("Areas/Hall/2b.dat")); }, "missing-file",
        "Areas/Hall/2b.dat", "", "click task file is missing", "Unable to complete area task.", Finding::Level::Error},
       {"sound file missing",
-       [&](const fs::path& g) {
-         write(g / "Areas/Hall/3b.dat", "1,\"Lit\",0,#TRUE#,0,1,\"Deep.\",1,\"splash.wav\",0,0,0,\"\"\r\n");
+       [&](const auto& g) {
+         g.put("Areas/Hall/3b.dat", "1,\"Lit\",0,#TRUE#,0,1,\"Deep.\",1,\"splash.wav\",0,0,0,\"\"\r\n");
        },
        "missing-file", "Areas/Hall/3b.dat", "field 9 (sound file)", "'Areas/splash.wav' does not exist", "",
        Finding::Level::Error},
-      {"icon named in other letters", [&](const fs::path& g) { write(g / "Areas/Hook.obj", "\"ICON.BMP\"\r\n"); },
+      {"icon named in other letters", [&](const auto& g) { g.put("Areas/Hook.obj", "\"ICON.BMP\"\r\n"); },
        "letter-case", "Areas/Hook.obj", "field 1 (icon)", "only under another letter case: 'Areas/icon.bmp'", "",
        Finding::Level::Warning},
       {"icon named through a backslash",
-       [&](const fs::path& g) {
-         fs::create_directories(g / "Areas/pics");
-         fs::copy(g / "Areas/icon.bmp", g / "Areas/pics/hook.bmp");
-         write(g / "Areas/Hook.obj", "\"pics\\hook.bmp\"\r\n");
+       [&](const auto& g) {
+         fs::create_directories(g.at("Areas/pics"));
+         fs::copy(g.at("Areas/icon.bmp"), g.at("Areas/pics/hook.bmp"));
+         g.put("Areas/Hook.obj", "\"pics\\hook.bmp\"\r\n");
        },
        "backslash", "Areas/Hook.obj", "field 1 (icon)", "only by reading '\\' as a folder separator", "",
        Finding::Level::Warning},
       {"duration of 40 seconds",
-       [&](const fs::path& g) { write(g / "Frames/Hall.fme", "0,\"0\",#FALSE#,#FALSE#,\"\",#TRUE#,40,\"Hall\",\"\",#TRUE#\r\n"); },
+       [&](const auto& g) { g.put("Frames/Hall.fme", "0,\"0\",#FALSE#,#FALSE#,\"\",#TRUE#,40,\"Hall\",\"\",#TRUE#\r\n"); },
        "duration", "Frames/Hall.fme", "field 7 (duration)", "a duration of 40 seconds",
        "Unable to load frame duration.", Finding::Level::Warning},
       {"undeclared variable",
-       [&](const fs::path& g) { write(g / "Areas/Hall/3b.dat", "1,\"Lamp\",0,#TRUE#,0,1,\"Deep.\",0,\"\",0,0,0,\"\"\r\n"); },
+       [&](const auto& g) { g.put("Areas/Hall/3b.dat", "1,\"Lamp\",0,#TRUE#,0,1,\"Deep.\",0,\"\",0,0,0,\"\"\r\n"); },
        "undeclared-variable", "Areas/Hall/3b.dat", "field 2 (variable name)", "'Lamp' is not declared", "",
        Finding::Level::Warning},
       {"declared variable never used",
-       [&](const fs::path& g) { write(g / "Config/Variables", "2\r\n\"Lit\"\r\n\"Spare\"\r\n"); }, "unused-variable",
+       [&](const auto& g) { g.put("Config/Variables", "2\r\n\"Lit\"\r\n\"Spare\"\r\n"); }, "unused-variable",
        "Config/Variables", "", "'Spare' is declared but", "", Finding::Level::Warning},
-      {"picture that is no picture", [&](const fs::path& g) { write(g / "Areas/icon.bmp", "hello"); }, "media",
+      {"picture that is no picture", [&](const auto& g) { g.put("Areas/icon.bmp", "hello"); }, "media",
        "Areas/Hook.obj", "field 1 (icon)", "cannot be shown", "Unable to pick up 'Hook'.", Finding::Level::Warning},
       {"frame nothing leads to",
-       [&](const fs::path& g) { fs::copy(g / "Frames/Hall.fme", g / "Frames/Attic.fme"); }, "unreachable-frame",
+       [&](const auto& g) { fs::copy(g.at("Frames/Hall.fme"), g.at("Frames/Attic.fme")); }, "unreachable-frame",
        "Frames/Attic.fme", "", "cannot be reached from the start frame 'Hall'", "", Finding::Level::Warning},
       {"area that needs a variable nothing sets",
-       [&](const fs::path& g) {
-         write(g / "Areas/Hall/3a.dat", "4500,1500,1200,1200,#FALSE#,#FALSE#,\"\",0,\"\",1,0,1,\"Lit\"\r\n");
-         write(g / "Areas/Hall/3b.dat", "0,\"\",0,0,0,1,\"Deep.\",0,\"\",0,0,0,\"\"\r\n");
+       [&](const auto& g) {
+         g.put("Areas/Hall/3a.dat", "4500,1500,1200,1200,#FALSE#,#FALSE#,\"\",0,\"\",1,0,1,\"Lit\"\r\n");
+         g.put("Areas/Hall/3b.dat", "0,\"\",0,0,0,1,\"Deep.\",0,\"\",0,0,0,\"\"\r\n");
        },
        "area-never-shown", "Areas/Hall/3a.dat", "list B", "needs 'Lit' at 1", "", Finding::Level::Warning},
       {"item given but never used",
-       [&](const fs::path& g) {
-         write(g / "Areas/Hall/1c.dat", "1,\"Stone\"\r\n");
-         fs::copy(g / "Areas/Rope.obj", g / "Areas/Stone.obj");
+       [&](const auto& g) {
+         g.put("Areas/Hall/1c.dat", "1,\"Stone\"\r\n");
+         fs::copy(g.at("Areas/Rope.obj"), g.at("Areas/Stone.obj"));
        },
        "unused-item", "Areas/Hall/1c.dat", "", "'Stone' can be picked up but", "", Finding::Level::Warning},
       {"combination file for an item never held",
-       [&](const fs::path& g) { write(g / "Areas/Hall/1c.dat", "0\r\n"); }, "never-held", "Areas/Rope_on_Hook.drg", "",
+       [&](const auto& g) { g.put("Areas/Hall/1c.dat", "0\r\n"); }, "never-held", "Areas/Rope_on_Hook.drg", "",
        "for the item 'Rope', which no area", "", Finding::Level::Warning},
   };
   for (const Fault& fault : faults) {
@@ -192,8 +186,8 @@ TEST(Checker, TheOnlyEndingNeedsTheCombinationAndItsScriptReplays) {
 }
 
 TEST(Checker, AnItemUsedUpTooEarlyIsADeadEndWithTheWayIntoIt) {
-  GameCopy game([](const fs::path& g) {
-    write(g / "Areas/Hall/3_Rope.drg", "0,\"\",0,0,0,1,\"The rope slips into the well.\",0,\"\",1,0,0,\"\"\r\n");
+  GameCopy game([](const auto& g) {
+    g.put("Areas/Hall/3_Rope.drg", "0,\"\",0,0,0,1,\"The rope slips into the well.\",0,\"\",1,0,0,\"\"\r\n");
   });
   const CheckReport report = checkGame(game.path(), SolveOptions{});
   ASSERT_TRUE(report.solve.has_value());
@@ -213,13 +207,13 @@ TEST(Checker, AnItemUsedUpTooEarlyIsADeadEndWithTheWayIntoIt) {
 }
 
 TEST(Checker, AVideoThatCannotBeOpenedIsEndedByAPressInTheScript) {
-  GameCopy game([](const fs::path& g) {
-    write(g / "Areas/Hall/3b.dat",
+  GameCopy game([](const auto& g) {
+    g.put("Areas/Hall/3b.dat",
           "0,\"\",0,0,0,1,\"Deep.\",0,\"\",0,0,1,\"Well\",0,0,1,\"gone.avi\",0,#FALSE#,0,0,0,0\r\n");
-    fs::copy(g / "Frames/Hall.fme", g / "Frames/Well.fme");
-    write(g / "Frames/Well.lks", "1\r\n");
-    write(g / "Areas/Well/1a.dat", "1500,1500,1200,1200,#FALSE#,#FALSE#,\"\",0,\"\",0\r\n");
-    write(g / "Areas/Well/1b.dat", "0,\"\",0,0,0,1,\"The end.\",0,\"\",0,1,0,\"\"\r\n");
+    fs::copy(g.at("Frames/Hall.fme"), g.at("Frames/Well.fme"));
+    g.put("Frames/Well.lks", "1\r\n");
+    g.put("Areas/Well/1a.dat", "1500,1500,1200,1200,#FALSE#,#FALSE#,\"\",0,\"\",0\r\n");
+    g.put("Areas/Well/1b.dat", "0,\"\",0,0,0,1,\"The end.\",0,\"\",0,1,0,\"\"\r\n");
   });
   const CheckReport report = checkGame(game.path(), SolveOptions{});
   ASSERT_NE(find(report, "missing-file", "Areas/Hall/3b.dat"), nullptr) << listed(report);
@@ -233,7 +227,7 @@ TEST(Checker, AVideoThatCannotBeOpenedIsEndedByAPressInTheScript) {
 }
 
 TEST(Checker, AGameWithoutAnEndAndABoundedSearchAreErrors) {
-  GameCopy game([](const fs::path& g) { fs::remove(g / "Areas/Hall/3_Grapple.drg"); });
+  GameCopy game([](const auto& g) { fs::remove(g.at("Areas/Hall/3_Grapple.drg")); });
   const CheckReport proved = checkGame(game.path(), SolveOptions{});
   const Finding* none = find(proved, "no-end", "");
   ASSERT_NE(none, nullptr) << listed(proved);
@@ -268,9 +262,9 @@ TEST(Checker, TheExitStatusAndTheJsonReport) {
     return status;
   };
   EXPECT_EQ(run({kGrapple.string()}), 0) << "clean";
-  GameCopy warned([](const fs::path& g) { fs::copy(g / "Frames/Hall.fme", g / "Frames/Attic.fme"); });
+  GameCopy warned([](const auto& g) { fs::copy(g.at("Frames/Hall.fme"), g.at("Frames/Attic.fme")); });
   EXPECT_EQ(run({warned.path()}), 1) << "warnings only";
-  GameCopy broken([](const fs::path& g) { fs::remove(g / "Areas/Hall/2b.dat"); });
+  GameCopy broken([](const auto& g) { fs::remove(g.at("Areas/Hall/2b.dat")); });
   std::string json;
   EXPECT_EQ(run({"--json", broken.path()}, &json), 2) << "errors";
   const auto j = nlohmann::json::parse(json);

@@ -59,13 +59,10 @@ TEST(Runner, WhatTheUserCannotReachIsNotAvailable) {
   EXPECT_EQ(r.out.substr(r.out.size() - 14), "end of script\n");
 }
 
-TEST(Runner, BadOptionsAreAFaultOfTheRunner) {
-  EXPECT_EQ(run({"--display", "big", kGame}, "").status, kRunnerFault);
-  EXPECT_EQ(run({"--clock", "25:00:00", kGame}, "").status, kRunnerFault);
-  EXPECT_EQ(run({}, "").status, kRunnerFault);
-}
-
-TEST(Runner, TheClockOptionSetsTheMinuteOfTheAliases) {
+TEST(Runner, BadOptionsAreAFaultAndTheClockOptionSetsTheMinuteOfTheAliases) {
+  EXPECT_EQ(run({"--display", "big", kGame}, "").status, kRunnerFault) << "a display that is no size";
+  EXPECT_EQ(run({"--clock", "25:00:00", kGame}, "").status, kRunnerFault) << "a time that is no time";
+  EXPECT_EQ(run({}, "").status, kRunnerFault) << "no game folder";
   const std::string game = std::string(QUORLEN_TEST_DATA) + "/../scenarios/newgame/game";
   RunResult r = run({"--clock", "23:59:30", "--display", "640x480", game}, "click frmWelcome.Image5\n");
   EXPECT_NE(r.out.find("ALIAS mid59 TYPE Sequencer"), std::string::npos) << r.out;

@@ -125,15 +125,14 @@ TEST(MalformedDataFiles, EveryReadTerminatesOnEveryFile) {
       bool ended = false;
       while (!ended && reads <= size + 1) {
         ++reads;
-        ErrorKind failure = ErrorKind::Invalid;
-        bool ok = false;
+        std::optional<ErrorKind> failure;
         switch (kind) {
-          case 0: { auto r = reader.readText(); ok = r.ok(); if (!ok) failure = r.error().kind; break; }
-          case 1: { auto r = reader.readInt16(); ok = r.ok(); if (!ok) failure = r.error().kind; break; }
-          case 2: { auto r = reader.readBoolean(); ok = r.ok(); if (!ok) failure = r.error().kind; break; }
-          default: { auto r = reader.readValue(); ok = r.ok(); if (!ok) failure = r.error().kind; break; }
+          case 0: failure = errorOf(reader.readText()); break;
+          case 1: failure = errorOf(reader.readInt16()); break;
+          case 2: failure = errorOf(reader.readBoolean()); break;
+          default: failure = errorOf(reader.readValue()); break;
         }
-        ended = !ok && failure == ErrorKind::EndOfFile;
+        ended = failure == ErrorKind::EndOfFile;
       }
       EXPECT_TRUE(ended) << name << " read kind " << kind << ": EndOfFile within one read per byte";
       EXPECT_TRUE(reader.atEnd()) << name << ": atEnd agrees with the failed read";

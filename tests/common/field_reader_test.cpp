@@ -18,7 +18,9 @@ std::string text(FieldReader& reader) {
 
 // --- separators and the shape of fields ---------------------------------
 
-// Line ends of every kind are in MalformedDataFiles.MixedLineEnds.
+// Line ends of every kind and reading past the end of the file, with every
+// kind of read: MalformedDataFiles.LineEndsAndTheEndOfTheFile and
+// EveryReadTerminatesOnEveryFile.
 TEST(FieldReaderSeparators, BlanksAroundAnUnquotedFieldAreDroppedAndEmptyFieldsKept) {
   FieldReader reader("  \tone  , two\t\r\n three four ,,2\r\n\r\n3");
   EXPECT_EQ(text(reader), "one") << "blanks before and after are not part of the field";
@@ -30,68 +32,34 @@ TEST(FieldReaderSeparators, BlanksAroundAnUnquotedFieldAreDroppedAndEmptyFieldsK
   EXPECT_EQ(text(reader), "3") << "the field after the empty line";
 }
 
-TEST(FieldReaderQuoted, CommasAndLineEndsInsideBelongToTheText) {
-  FieldReader reader("\"Hello, world\r\nagain\",\"\"\r\n\"x\"");
+TEST(FieldReaderQuoted, CommasLineEndsBlanksAndQuotesInsideBelongToTheText) {
+  FieldReader reader("\"Hello, world\r\nagain\",\"\"\r\n  \"  padded  \"  ,say \"hi\",\"x\"");
   EXPECT_EQ(text(reader), "Hello, world\r\nagain") << "comma and line end inside quotes are text";
   EXPECT_EQ(text(reader), "") << "an empty quoted field";
+  EXPECT_EQ(text(reader), "  padded  ") << "only the blanks outside the quotes are dropped, up to the comma";
+  EXPECT_EQ(text(reader), "say \"hi\"") << "only a leading quote starts quoted text";
   EXPECT_EQ(text(reader), "x") << "the last quoted field without line end";
   EXPECT_TRUE(reader.atEnd());
 }
 
-TEST(FieldReaderQuoted, BlanksInsideQuotesAreKept) {
-  FieldReader reader("  \"  padded  \"  ,next");
-  EXPECT_EQ(text(reader), "  padded  ") << "only the blanks outside the quotes are dropped";
-  EXPECT_EQ(text(reader), "next") << "blanks between the quote and the comma are skipped";
-}
-
-TEST(FieldReaderQuoted, AQuoteInsideAnUnquotedFieldIsText) {
-  FieldReader reader("say \"hi\",x");
-  EXPECT_EQ(text(reader), "say \"hi\"") << "only a leading quote starts quoted text";
-  EXPECT_EQ(text(reader), "x");
-}
-
-// --- the end of the file (the files that end oddly are in MalformedDataFiles)
-
-TEST(FieldReaderEnd, ReadingPastTheEndFails) {
-  FieldReader reader("1,2\r\n");
-  EXPECT_FALSE(reader.atEnd()) << "two fields are left";
-  EXPECT_EQ(got(reader.readInt16()), 1);
-  EXPECT_EQ(got(reader.readInt16()), 2);
-  EXPECT_TRUE(reader.atEnd()) << "a file ending in a line end holds no further field";
-  EXPECT_EQ(errorOf(reader.readInt16()), ErrorKind::EndOfFile) << "integer read past the end";
-  EXPECT_EQ(errorOf(reader.readText()), ErrorKind::EndOfFile) << "text read past the end";
-  EXPECT_EQ(errorOf(reader.readBoolean()), ErrorKind::EndOfFile) << "Boolean read past the end";
-  EXPECT_EQ(errorOf(reader.readValue()), ErrorKind::EndOfFile) << "value read past the end";
-}
-
 // --- integers ------------------------------------------------------------
 
-TEST(FieldReaderInt16, ReadsDecimalNumbersRoundedHalfToEven) {
-  FieldReader reader("12,-3,+4,2.5,3.5,-2.5,1e2, 8 ,0.5,1.5");
-  EXPECT_EQ(got(reader.readInt16()), 12) << "plain number";
+TEST(FieldReaderInt16, NumbersBooleanWordsEmptyAndQuotedFieldsAndAFailureThatNamesItsField) {
+  // (every form of number and every tie: ParseDecimal and RoundToInt16)
+  FieldReader reader("-3,+4,2.5,3.5,1e2, 8 ,#TRUE#,#FALSE#,,\"15\",#true#,\"\"");
   EXPECT_EQ(got(reader.readInt16()), -3) << "negative";
   EXPECT_EQ(got(reader.readInt16()), 4) << "explicit plus";
   EXPECT_EQ(got(reader.readInt16()), 2) << "2.5 ties to 2";
   EXPECT_EQ(got(reader.readInt16()), 4) << "3.5 ties to 4";
-  EXPECT_EQ(got(reader.readInt16()), -2) << "-2.5 ties to -2";
   EXPECT_EQ(got(reader.readInt16()), 100) << "exponent";
   EXPECT_EQ(got(reader.readInt16()), 8) << "blanks around the number";
-  EXPECT_EQ(got(reader.readInt16()), 0) << "0.5 ties to 0";
-  EXPECT_EQ(got(reader.readInt16()), 2) << "1.5 ties to 2";
-}
-
-TEST(FieldReaderInt16, BooleanWordsEmptyAndQuotedNumbers) {
-  FieldReader reader("#TRUE#,#FALSE#,,\"15\",#true#,\"\"");
   EXPECT_EQ(got(reader.readInt16()), -1) << "#TRUE# reads as -1";
   EXPECT_EQ(got(reader.readInt16()), 0) << "#FALSE# reads as 0";
   EXPECT_EQ(got(reader.readInt16()), 0) << "an empty unquoted field reads as 0";
   EXPECT_EQ(got(reader.readInt16()), 15) << "a quoted number is accepted";
   EXPECT_EQ(got(reader.readInt16()), -1) << "the Boolean word in any letter case";
   EXPECT_EQ(errorOf(reader.readInt16()), ErrorKind::NotANumber) << "an empty quoted text is not a number";
-}
-
-TEST(FieldReaderInt16, AFailureNamesItsFieldAndMovesOn) {
-  FieldReader reader("abc,5");
+  reader = FieldReader("abc,5");
   const Result<std::int16_t> word = reader.readInt16();
   ASSERT_FALSE(word.ok());
   EXPECT_EQ(word.error().kind, ErrorKind::NotANumber) << "a word is not a number";
@@ -119,7 +87,7 @@ TEST(FieldReaderBoolean, WordsNumbersAndEmpty) {
 
 // --- values of any kind --------------------------------------------------
 
-TEST(FieldReaderValue, TellsTheKindFromTheField) {
+TEST(FieldReaderValue, TellsTheKindFromTheFieldAndKeepsTooLargeANumberAsText) {
   FieldReader reader("\"12\",#TRUE#,#false#,12,2.5,,hello,\"\",-1e0");
   EXPECT_EQ(got(reader.readValue()), FieldValue::text("12")) << "a quoted number is text";
   EXPECT_EQ(got(reader.readValue()), FieldValue::boolean(true)) << "#TRUE# is a Boolean";
@@ -130,24 +98,17 @@ TEST(FieldReaderValue, TellsTheKindFromTheField) {
   EXPECT_EQ(got(reader.readValue()), FieldValue::text("hello")) << "a bare word is text";
   EXPECT_EQ(got(reader.readValue()), FieldValue::text("")) << "an empty quoted field is text";
   EXPECT_EQ(got(reader.readValue()), FieldValue::number(-1)) << "an exponent form is a number";
-}
-
-TEST(FieldReaderValue, ANumberTooLargeForADoubleStaysText) {
-  FieldReader reader("1e400");
+  reader = FieldReader("1e400");
   const FieldValue value = got(reader.readValue());
   EXPECT_EQ(value, FieldValue::text("1e400")) << "no infinity in a value; the text is kept";
   EXPECT_EQ(errorOf(value.toInt16()), ErrorKind::OutOfRange) << "and it is out of range as an integer";
 }
 
-TEST(FieldReaderText, NumbersAndWordsGiveTheirTextAsWritten) {
-  FieldReader reader("2.50,#TRUE#, -0 ");
+TEST(FieldReaderText, NumbersAndWordsAsWrittenAndWindows1252AsUtf8) {
+  FieldReader reader("2.50,#TRUE#, -0 ,\"caf\xE9 \x80\",na\xEFve,\"\xE9t\xE9\",\xE9");
   EXPECT_EQ(text(reader), "2.50") << "the number as written, not reformatted";
   EXPECT_EQ(text(reader), "#TRUE#") << "the word as written";
   EXPECT_EQ(text(reader), "-0") << "trimmed, but otherwise as written";
-}
-
-TEST(FieldReaderText, ConvertsWindows1252ToUtf8) {
-  FieldReader reader("\"caf\xE9 \x80\",na\xEFve,\"\xE9t\xE9\",\xE9");
   EXPECT_EQ(text(reader), "caf\xC3\xA9 \xE2\x82\xAC") << "quoted text converted";
   EXPECT_EQ(text(reader), "na\xC3\xAFve") << "unquoted text converted";
   EXPECT_EQ(got(reader.readValue()), FieldValue::text("\xC3\xA9t\xC3\xA9")) << "quoted value text";

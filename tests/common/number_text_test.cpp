@@ -42,16 +42,6 @@ TEST(ParseDecimal, ExtremeExponentsGiveInfinityOrZero) {
   EXPECT_TRUE(std::isinf(*parseDecimal("0.1e99999999999999999999"))) << "an exponent beyond long long";
 }
 
-TEST(ParseBooleanWord, KnowsTheTwoWordsInAnyCase) {
-  EXPECT_EQ(parseBooleanWord("#TRUE#"), true) << "#TRUE#";
-  EXPECT_EQ(parseBooleanWord("#FALSE#"), false) << "#FALSE#";
-  EXPECT_EQ(parseBooleanWord("#True#"), true) << "letter case is ignored";
-  EXPECT_EQ(parseBooleanWord("#false#"), false) << "letter case is ignored";
-  EXPECT_FALSE(parseBooleanWord("TRUE").has_value()) << "the hashes are part of the word";
-  EXPECT_FALSE(parseBooleanWord("#TRUE").has_value()) << "both hashes are needed";
-  EXPECT_FALSE(parseBooleanWord("").has_value()) << "an empty text is no word";
-}
-
 TEST(RoundToInt16, RoundsHalvesToEvenAndRefusesWhatFallsOutsideTheRange) {
   EXPECT_EQ(got(roundToInt16(2.5)), 2) << "2.5 rounds down to the even 2";
   EXPECT_EQ(got(roundToInt16(3.5)), 4) << "3.5 rounds up to the even 4";

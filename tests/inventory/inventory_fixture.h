@@ -34,6 +34,4 @@ class GameWindowTest : public FrameGameTest {
   }
 };
 
-inline const std::string kErrorTitle = "Error";
-
 }  // namespace quorlen::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "inventory/inventory_fixture.h"
@@ -38,31 +39,24 @@ TEST_F(MalformedItemFileTest, ItemFilesWithoutAUsableIconAddNoSlot) {
   }
 }
 
-TEST_F(MalformedItemFileTest, AnUnquotedIconNameIsPickedUp) {
-  pickUpWithItemFile("item_unquoted_icon.obj");
-  EXPECT_EQ(messageTexts(), kNothing);
-  ASSERT_EQ(game.ObjectsCount, 1);
-  EXPECT_EQ(item(1)->picture()->path, "/game/Areas/Lamp.bmp") << "the field runs to the end of the file";
-}
-
-TEST_F(MalformedItemFileTest, ANumberAsTheIconNameIsItsText) {
-  pickUpWithItemFile("item_number_icon.obj");
-  EXPECT_EQ(messageTexts(), kNothing);
-  ASSERT_EQ(game.ObjectsCount, 1);
-  EXPECT_EQ(item(1)->picture()->path, "/game/Areas/12");
+TEST_F(MalformedItemFileTest, AnUnquotedOrNumberIconNameIsPickedUpAsItsText) {
+  for (const auto& [file, icon] : {std::pair{"item_unquoted_icon.obj", "/game/Areas/Lamp.bmp"},
+                                   std::pair{"item_number_icon.obj", "/game/Areas/12"}}) {
+    game.ResetAll();
+    pickUpWithItemFile(file);
+    EXPECT_EQ(messageTexts(), kNothing) << file;
+    ASSERT_EQ(game.ObjectsCount, 1) << file;
+    EXPECT_EQ(item(1)->picture()->path, icon) << file << ": the field runs to the end of the file";
+  }
 }
 
 // --- area pick files ---------------------------------------------------------------
 
-class MalformedPickFileTest : public GameWindowTest {
- protected:
-  void clickAreaWithPickFile(const std::string& file) {
+TEST_F(GameWindowTest, BrokenPickFilesGiveNothingSilently) {
+  const auto clickAreaWithPickFile = [this](const char* file) {
     put("/game/Areas/Hall/5c.dat", malformed("inventory", file));
     game.PickOrNotPickObject(5);
-  }
-};
-
-TEST_F(MalformedPickFileTest, BrokenPickFilesGiveNothingSilently) {
+  };
   defineItem("Lamp");
   for (const char* file : {"pick_empty.dat", "pick_flag_true.dat", "pick_flag_two.dat", "pick_flag_text.dat",
                            "pick_flag_out_of_range.dat", "pick_no_item.dat"}) {
@@ -173,6 +167,11 @@ TEST_F(MalformedTextFileTest, FromABrokenFieldOnTheTemplatesValuesStay) {
   t = &loadOnly("text_unterminated_quote.lbl");
   EXPECT_EQ(t->caption(), "Hi,15,30\r\n") << "an open quote takes the rest of the file";
   EXPECT_EQ(t->left(), templateText().left());
+
+  machine.files.unreadable.push_back("/game/Areas/Hall/t.lbl");
+  t = &loadOnly("text_caption_only.lbl");
+  EXPECT_EQ(t->caption(), "Text") << "a file that cannot be read gives the template's text";
+  EXPECT_EQ(t->font(), kTemplateFont);
 }
 
 TEST_F(MalformedTextFileTest, OddFieldsThatStillRead) {

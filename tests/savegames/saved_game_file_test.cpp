@@ -1,11 +1,16 @@
-// The saved-game file: the bytes a save writes, and what reading one applies.
+// The saved-game file: the bytes a save writes, and what reading one
+// applies, the broken ones of tests/data/malformed/savegames included.
 
 #include "savegames/saved_game_file.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "common/field_reader.h"
 #include "common/result_testing.h"
+#include "savegames/malformed_saved_games.h"
 #include "savegames/recording_sink.h"
 
 namespace quorlen {
@@ -39,7 +44,7 @@ TEST(SavedGameBytes, EveryFieldOnALineOfItsOwnTextQuotedNumbersBare) {
       << "an empty text is an empty pair of quotes, a negative number keeps its sign";
 }
 
-TEST(SavedGameFile, WhatIsWrittenReadsBackTheSame) {
+TEST(SavedGameFile, WhatIsWrittenReadsBackTheSameCommasLineEndsAndQuotesIncluded) {
   const SavedGameContent game = hallWithLampAndKey();
   FieldReader reader(savedGameBytes(game));
   fakes::RecordingSink sink;
@@ -48,17 +53,30 @@ TEST(SavedGameFile, WhatIsWrittenReadsBackTheSame) {
                                "item Key"}))
       << "every variable, area and item, in file order";
   EXPECT_TRUE(reader.atEnd()) << "the whole file was read";
-}
-
-TEST(SavedGameFile, TextWithCommasLineEndsAndQuotesSurvivesTheRoundTrip) {
-  SavedGameContent game;
-  game.frame = "Hall, east";
-  game.items = {"Say \"hi\"", "two\r\nlines"};
-  FieldReader reader(savedGameBytes(game));
-  fakes::RecordingSink sink;
+  SavedGameContent odd;
+  odd.frame = "Hall, east";
+  odd.items = {"Say \"hi\"", "two\r\nlines"};
+  reader = FieldReader(savedGameBytes(odd));
+  sink.calls.clear();
   EXPECT_EQ(got(readSavedGame(reader, sink)), "Hall, east") << "a comma inside quotes belongs to the text";
   EXPECT_EQ(sink.calls, (Calls{"item Say 'hi'", "item two\r\nlines"}))
       << "a double quote cannot be written inside a field and becomes a single one; a line end is kept";
+}
+
+TEST(MalformedSavedGames, EachReadingAppliesWhatCameBeforeItsFault) {
+  for (const testing::SavedGameCase& c : testing::kMalformedSavedGames) {
+    SCOPED_TRACE(std::string(c.name) + ": " + c.why);
+    std::ifstream in(testing::kMalformedSaves / (std::string(c.name) + ".sav"), std::ios::binary);
+    ASSERT_TRUE(in.good()) << "the test file is there";
+    FieldReader reader(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    fakes::RecordingSink sink;
+    const Result<std::string> frame = readSavedGame(reader, sink);
+    EXPECT_EQ(errorOf(frame), c.error) << "why the reading stops, or that it does not";
+    if (frame) {
+      EXPECT_EQ(frame.value(), "Hall") << "the saved frame";
+    }
+    EXPECT_EQ(sink.calls, c.calls) << "what was applied before the reading stopped";
+  }
 }
 
 }  // namespace

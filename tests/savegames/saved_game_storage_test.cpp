@@ -14,6 +14,7 @@
 
 #include "common/memory_file_system.h"
 #include "common/program_state.h"
+#include "common/result_testing.h"
 
 namespace quorlen {
 namespace {
@@ -46,48 +47,36 @@ class FlakyFileSystem final : public fakes::MemoryFileSystem {
 const std::string kOld = "\"Kitchen\"\r\n0\r\n0\r\n0\r\n";
 const std::string kNew = "\"Hall\"\r\n1\r\n\"DoorOpen\"\r\n1\r\n0\r\n0\r\n";
 
-TEST(StoreSavedGame, ANewSavedGameEndsUpUnderItsNameAlone) {
-  FlakyFileSystem fs;
-  ASSERT_TRUE(storeSavedGame(fs, "/game/Hall.sav", kNew));
-  EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{"/game/Hall.sav", kNew}}))
-      << "the content in place and no pending file left beside it";
-}
-
-TEST(StoreSavedGame, ReplacingPutsTheNewContentInPlace) {
-  FlakyFileSystem fs;
-  fs.files["/game/Hall.sav"] = kOld;
-  ASSERT_TRUE(storeSavedGame(fs, "/game/Hall.sav", kNew));
-  EXPECT_EQ(fs.files["/game/Hall.sav"], kNew) << "the old saved game was replaced";
-  EXPECT_EQ(fs.writes, std::vector<std::string>{"/game/Hall.sav.new"})
-      << "the old file itself is never opened for writing";
-  EXPECT_EQ(fs.files.count("/game/Hall.sav.new"), 0u) << "the pending file became the saved game";
-}
-
-TEST(StoreSavedGame, ADiskThatFillsUpHalfWayLeavesTheOldSavedGame) {
-  FlakyFileSystem fs;
-  fs.files["/game/Hall.sav"] = kOld;
-  fs.failWritesAfter = 10;
-  const Result<void> stored = storeSavedGame(fs, "/game/Hall.sav", kNew);
-  EXPECT_EQ(stored.ok() ? std::nullopt : std::optional(stored.error().kind), ErrorKind::WriteFailed)
-      << "the failure is reported";
-  EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{"/game/Hall.sav", kOld}}))
-      << "the old saved game intact and the partial pending file removed";
-}
-
-TEST(StoreSavedGame, AFailedNewSavedGameLeavesNoFileBehind) {
-  FlakyFileSystem fs;
-  fs.failWritesAfter = 0;
-  EXPECT_FALSE(storeSavedGame(fs, "/game/Attic.sav", kNew)) << "nothing could be written";
-  EXPECT_TRUE(fs.files.empty()) << "neither an empty saved game nor a pending file stays";
-}
-
-TEST(StoreSavedGame, ASavedGameInUseIsLeftAsItWas) {
-  FlakyFileSystem fs;
-  fs.files["/game/Hall.sav"] = kOld;
-  fs.inUse.insert("/game/Hall.sav");
-  EXPECT_FALSE(storeSavedGame(fs, "/game/Hall.sav", kNew)) << "the replacement was refused";
-  EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{"/game/Hall.sav", kOld}}))
-      << "the old content stays and the pending file is removed";
+TEST(StoreSavedGame, TheOldSavedGameStaysWholeUnlessTheNewOneIsInPlace) {
+  using Files = std::map<std::string, std::string>;
+  const struct {
+    bool old;                                // Hall.sav was there
+    std::optional<std::size_t> bytesThatFit;  // a disk that fills up
+    bool inUse;                               // Hall.sav cannot be replaced
+    bool stored;
+    Files after;
+    const char* why;
+  } cases[] = {
+      {false, std::nullopt, false, true, {{"/game/Hall.sav", kNew}}, "a new saved game under its name alone"},
+      {true, std::nullopt, false, true, {{"/game/Hall.sav", kNew}}, "the old one replaced, no pending file left"},
+      {true, 10, false, false, {{"/game/Hall.sav", kOld}}, "a disk full half-way: the old one intact"},
+      {false, 0, false, false, {}, "nothing written: neither an empty saved game nor a pending file stays"},
+      {true, std::nullopt, true, false, {{"/game/Hall.sav", kOld}}, "in use: the old content stays"},
+  };
+  for (const auto& c : cases) {
+    FlakyFileSystem fs;
+    if (c.old) fs.files["/game/Hall.sav"] = kOld;
+    fs.failWritesAfter = c.bytesThatFit;
+    if (c.inUse) fs.inUse.insert("/game/Hall.sav");
+    const Result<void> stored = storeSavedGame(fs, "/game/Hall.sav", kNew);
+    EXPECT_EQ(stored.ok(), c.stored) << c.why << ": the outcome is reported";
+    if (c.bytesThatFit) {
+      EXPECT_EQ(errorOf(stored), ErrorKind::WriteFailed) << c.why;
+    }
+    EXPECT_EQ(fs.files, c.after) << c.why;
+    EXPECT_EQ(fs.writes, std::vector<std::string>{"/game/Hall.sav.new"})
+        << c.why << ": the old file itself is never opened for writing";
+  }
 }
 
 TEST(SavedGameNames, NamesThatWouldLeaveTheGameFolderOrSpoilThePathAreRefused) {

@@ -8,20 +8,14 @@
 namespace quorlen {
 namespace {
 
-TEST(UsesSmallFonts, SixteenPixelsIsTheLastSmallCell) {
-  fakes::FakePlatform machine;
-  machine.display.cell = 16;
-  EXPECT_TRUE(UsesSmallFonts(machine.platform)) << "16 pixels counts as small fonts";
-  machine.display.cell = 17;
-  EXPECT_FALSE(UsesSmallFonts(machine.platform)) << "17 pixels counts as large fonts";
-  machine.display.cell.reset();
-  EXPECT_TRUE(UsesSmallFonts(machine.platform)) << "no drawing context answers small fonts";
-}
-
-// The switch, the refused mode, a desktop already at 640 x 480 and the
-// restore on leaving are in the newgame scenarios.
-TEST(DisplaySwitch, PausesASecondAndRestoresOnlyWhenOffered) {
+// 16 pixels the last small cell, 17 the first large one: the startup
+// scenarios font-height-16 and large-fonts-*. The switch, the refused mode,
+// a desktop already at 640 x 480 and the restore on leaving: the newgame
+// scenarios.
+TEST(DisplayChecks, NoDrawingContextIsSmallFontsAndTheSwitchPausesASecond) {
   fakes::FakeGame game;
+  game.machine.display.cell.reset();
+  EXPECT_TRUE(UsesSmallFonts(game.machine.platform)) << "no drawing context answers small fonts";
   EXPECT_FALSE(IsDisplay640x480(game.context));
   SwitchTo640x480(game.context);
   EXPECT_EQ(game.machine.ui.waitedMilliseconds, 1000) << "one second passes after the switch";

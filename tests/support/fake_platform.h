@@ -3,7 +3,6 @@
 // system, and a window system, media, display, settings, shell and clock
 // that record what they are asked and answer as the test says.
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -28,11 +27,8 @@ class RecordingUi final : public ui::UserInterface, public ui::WindowHost {
  public:
   RecordingUi() : manager_(*this) {}
 
-  std::vector<ShownMessage> messages;
-  std::deque<ui::MsgBoxResult> answers;  // the next answers; the default when empty
-  int doEventsCalls = 0;
+  std::vector<ShownMessage> messages;  // each answered with the box's default
   int waitedMilliseconds = 0;
-  std::vector<std::string> notices;     // "show NAME", "hide NAME", "unload NAME"
   // Runs inside every message box before it is answered, as the window
   // system lets the frame timer fire then.
   std::function<void()> whileMessageShows;
@@ -43,15 +39,9 @@ class RecordingUi final : public ui::UserInterface, public ui::WindowHost {
                               const std::string& title) override {
     if (whileMessageShows) whileMessageShows();
     messages.push_back({text, buttons, icon, title});
-    if (answers.empty()) return ui::defaultAnswer(buttons);
-    const ui::MsgBoxResult answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return ui::defaultAnswer(buttons);
   }
-  void doEvents() override {
-    ++doEventsCalls;
-    manager_.dispatchPending();
-  }
+  void doEvents() override { manager_.dispatchPending(); }
   void waitEvents(int) override { manager_.dispatchPending(); }
   void waitElapsed(int milliseconds) override { waitedMilliseconds += milliseconds; }
   [[noreturn]] void endProgram() override { throw ui::ProgramEnded{}; }
@@ -64,9 +54,9 @@ class RecordingUi final : public ui::UserInterface, public ui::WindowHost {
   }
   std::map<std::string, ui::Picture> pictures;
 
-  void windowShown(ui::Window& w, bool modal) override { notices.push_back("show " + w.name() + (modal ? " modal" : "")); }
-  void windowHidden(ui::Window& w) override { notices.push_back("hide " + w.name()); }
-  void windowUnloaded(ui::Window& w) override { notices.push_back("unload " + w.name()); }
+  void windowShown(ui::Window&, bool) override {}
+  void windowHidden(ui::Window&) override {}
+  void windowUnloaded(ui::Window&) override {}
   void windowChanged(ui::Window&) override {}
   void timerChanged(ui::Control&) override {}
   void runModalLoop(ui::Window&) override {}
@@ -95,18 +85,15 @@ class FakeDisplay final : public platform::Display {
  public:
   int w = 1024, h = 768;
   std::optional<int> cell = 16;
-  int answer = 0;
-  std::vector<std::pair<int, int>> changes;
+  std::vector<std::pair<int, int>> changes;  // every mode asked for, each accepted
   int width() const override { return w; }
   int height() const override { return h; }
   std::optional<int> systemFontCellHeight() const override { return cell; }
   int changeMode(int width, int height) override {
     changes.emplace_back(width, height);
-    if (answer == 0 || answer == 1) {
-      w = width;
-      h = height;
-    }
-    return answer;
+    w = width;
+    h = height;
+    return 0;
   }
 };
 
@@ -125,23 +112,18 @@ class MemorySettings final : public platform::SettingsStore {
   }
 };
 
-class RecordingShell final : public platform::Shell {
+class FixedShell final : public platform::Shell {
  public:
-  std::vector<std::string> opened;
-  int open(const std::string& address) override {
-    opened.push_back(address);
-    return 42;
-  }
+  int open(const std::string&) override { return 42; }
 };
 
 class FixedClock final : public platform::Clock {
  public:
   int minute = 7;
   double seconds = 12 * 3600.0;
-  std::int64_t elapsed = 0;
   int minuteOfHour() const override { return minute; }
   double secondsSinceMidnight() const override { return seconds; }
-  std::int64_t elapsedMilliseconds() const override { return elapsed; }
+  std::int64_t elapsedMilliseconds() const override { return 0; }
 };
 
 struct FakePlatform {
@@ -149,7 +131,7 @@ struct FakePlatform {
   RecordingMedia media;
   FakeDisplay display;
   MemorySettings settings;
-  RecordingShell shell;
+  FixedShell shell;
   MemoryFileSystem files;
   FixedClock clock;
   platform::Platform platform{ui, media, display, settings, shell, files, clock};

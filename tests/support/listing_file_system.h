@@ -31,8 +31,6 @@ class ListingFileSystem final : public platform::FileSystem {
 
   // Only the patterns "*.EXT" are needed here.
   std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) override {
-    ++listings;
-    lastFolder = folder;
     const std::string ending = lower(std::string(pattern.substr(1)));
     std::vector<std::string> names;
     for (const auto& [path, bytes] : files_.files) {
@@ -44,9 +42,6 @@ class ListingFileSystem final : public platform::FileSystem {
     std::sort(names.begin(), names.end());
     return names;
   }
-
-  int listings = 0;
-  std::string lastFolder;
 
  private:
   static std::string lower(std::string text) {

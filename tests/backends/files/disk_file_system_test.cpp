@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "common/field_reader.h"
 #include "common/result_testing.h"
 #include "support/temp_folder.h"
 
@@ -23,27 +22,24 @@ class DiskFileSystemTest : public ::testing::Test {
 
   void put(const std::string& relative, const std::string& bytes) const { folder_.put(relative, bytes); }
   std::string contents(const std::string& relative) const { return folder_.read(relative); }
-  std::string at(const std::string& relative) const { return relative; }
 
   fs::path previous_ = fs::current_path();
   testing::TempFolder folder_{"quorlen-files"};
   fs::path root_ = folder_.path();
 };
 
-TEST_F(DiskFileSystemTest, ProgramFolderIsKeptAsGiven) {
-  EXPECT_EQ(DiskFileSystem("games/tale/").programFolder(), "games/tale/")
-      << "the program builds its paths from the folder exactly as it was given";
-  EXPECT_EQ(DiskFileSystem("/").programFolder(), "/") << "the root stays the root";
-}
-
 TEST_F(DiskFileSystemTest, ReadsFilesWhateverTheSeparatorsAndLetterCase) {
   put("Data/Rooms/room1.txt", "\"Hall\"\r\n");
   DiskFileSystem files(root_.string());
-  EXPECT_EQ(got(files.readFile(at("Data/Rooms/room1.txt"))), "\"Hall\"\r\n") << "the exact path";
+  EXPECT_EQ(got(files.readFile("Data/Rooms/room1.txt")), "\"Hall\"\r\n") << "the exact path";
   EXPECT_EQ(got(files.readFile(root_.string() + "\\DATA\\rooms\\ROOM1.TXT")), "\"Hall\"\r\n")
       << "backslashes and wrong case at every level";
   EXPECT_EQ(got(files.readFile("data\\Rooms/Room1.txt")), "\"Hall\"\r\n") << "relative to the program folder";
-  EXPECT_EQ(files.resolve("DATA/ROOMS/ROOM1.TXT"), at("Data/Rooms/room1.txt")) << "resolve names the file on disk";
+  EXPECT_EQ(files.resolve("DATA/ROOMS/ROOM1.TXT"), "Data/Rooms/room1.txt") << "resolve names the file on disk";
+  EXPECT_EQ(files.resolve("./DATA/rooms/../ROOMS//ROOM1.TXT"), "./Data/Rooms/../Rooms/room1.txt")
+      << "'.' and '..' are passed through; the names around them are still resolved";
+  EXPECT_EQ(files.resolve(""), "") << "an empty path stays empty";
+  EXPECT_EQ(files.resolve("\\"), "/") << "the root";
 }
 
 TEST_F(DiskFileSystemTest, PrefersTheExactNameOverACaseFoldedOne) {
@@ -63,10 +59,11 @@ TEST_F(DiskFileSystemTest, MissingAndUnreadableFiles) {
   EXPECT_EQ(missing.error().kind, ErrorKind::NotFound) << "a missing file in a folder of another case";
   EXPECT_EQ(errorOf(files.readFile("Nowhere/room1.txt")), ErrorKind::NotFound) << "a missing folder";
   EXPECT_EQ(errorOf(files.readFile("data")), ErrorKind::Unreadable) << "a folder cannot be read as a file";
-  EXPECT_EQ(files.resolve("data/MISSING/x.TXT"), at("Data/MISSING/x.TXT")) << "the missing rest is kept as written";
+  EXPECT_EQ(files.resolve("data/MISSING/x.TXT"), "Data/MISSING/x.TXT") << "the missing rest is kept as written";
 }
 
 TEST_F(DiskFileSystemTest, WritesExactBytesAndReplacesOldContent) {
+  fs::create_directories(root_ / "saves");
   DiskFileSystem files(root_.string());
   const std::string bytes("\"a\"\r\n\0\xFF", 7);
   ASSERT_TRUE(files.writeFile("game.sav", bytes).ok()) << "a new file is written";
@@ -76,14 +73,9 @@ TEST_F(DiskFileSystemTest, WritesExactBytesAndReplacesOldContent) {
   EXPECT_FALSE(fs::exists(root_ / "GAME.SAV")) << "no file of the other case was created";
   ASSERT_TRUE(files.writeFile("empty.sav", "").ok()) << "an empty file";
   EXPECT_TRUE(fs::exists(root_ / "empty.sav"));
-}
-
-TEST_F(DiskFileSystemTest, WriteFailuresAreReported) {
-  DiskFileSystem files(root_.string());
   EXPECT_EQ(errorOf(files.writeFile("no/such/folder/x.sav", "x")), ErrorKind::WriteFailed)
       << "a file in a missing folder cannot be created";
-  fs::create_directories(root_ / "folder");
-  EXPECT_EQ(errorOf(files.writeFile("folder", "x")), ErrorKind::WriteFailed) << "a folder is not a file";
+  EXPECT_EQ(errorOf(files.writeFile("Saves", "x")), ErrorKind::WriteFailed) << "a folder is not a file";
 }
 
 TEST_F(DiskFileSystemTest, AFullDiskIsAWriteFailure) {
@@ -137,20 +129,6 @@ TEST_F(DiskFileSystemTest, ListFilesMatchesPlainFilesSortedByName) {
   EXPECT_EQ(files.listFiles("SAVES", "*.txt;*.bak"), (std::vector<std::string>{"notes.txt", "old.sav.bak"}))
       << "several patterns";
   EXPECT_TRUE(files.listFiles("missing", "*.sav").empty()) << "a missing folder lists nothing";
-}
-
-// A reader holds its bytes whatever the file system (FieldReaderOpen in the
-// common tests); through the disk, names from data files find their files.
-TEST(DiskFileSystemData, ReadsTheCheckedInDataWithWindowsNames) {
-  DiskFileSystem files(QUORLEN_TEST_DATA);
-  Result<FieldReader> reader =
-      FieldReader::open(files, std::string(QUORLEN_TEST_DATA) + "/MALFORMED\\Common\\No_Final_Line_End.TXT");
-  ASSERT_TRUE(reader.ok()) << "a Windows-style name finds the file in the test data";
-  EXPECT_EQ(got(reader.value().readText()), "first");
-  EXPECT_EQ(got(reader.value().readText()), "last");
-  const std::string data = QUORLEN_TEST_DATA;
-  EXPECT_EQ(errorOf(FieldReader::open(files, data + "/MALFORMED\\NONE.TXT")), ErrorKind::NotFound) << "a missing file";
-  EXPECT_EQ(errorOf(FieldReader::open(files, data + "/malformed")), ErrorKind::Unreadable) << "a folder: Unreadable";
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
+#include <algorithm>
 #include <string>
 
 #include "backends/shared/files/disk_file_system.h"
@@ -25,15 +25,11 @@ class UntrustedFolderTest : public ::testing::Test {
   UntrustedFolderTest() {
     fs::create_directories(game_ / "Frames");
     fs::create_directories(game_ / "Config");
-    put(root_ / "outside.txt", "the user's own file");
+    folder_.put("outside.txt", "the user's own file");
   }
 
-  static void put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-  static std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
   std::string in(const std::string& relative) const { return (game_ / relative).string(); }
+  std::string outside() const { return folder_.read("outside.txt"); }
 
   testing::TempFolder folder_{"quorlen-untrusted"};
   fs::path root_ = folder_.path();
@@ -59,10 +55,10 @@ TEST_F(UntrustedFolderTest, OnlyPlainFilesAreRead) {
 TEST_F(UntrustedFolderTest, FilesOverTheLimitFailAsMissingOnes) {
   // Sparse files: their size costs no disk and, unread, no memory.
   const fs::path data = game_ / "Config/General";
-  put(data, "");
+  folder_.put("game/Config/General", "");
   fs::resize_file(data, platform::kDataFileLimit + 1);
   const fs::path picture = game_ / "Frames/Hall.bmp";
-  put(picture, "");
+  folder_.put("game/Frames/Hall.bmp", "");
   fs::resize_file(picture, platform::kMediaFileLimit + 1);
   DiskFileSystem files(game_.string());
   EXPECT_EQ(errorOf(FieldReader::open(files, in("config/general"))), ErrorKind::NotFound)
@@ -88,28 +84,28 @@ TEST_F(UntrustedFolderTest, SavingNeverFollowsALink) {
   fs::create_symlink(target, game_ / "Other.sav.new-abc123");
   DiskFileSystem files(game_.string());
   ASSERT_TRUE(files.replaceContent(in("Slot.sav"), "saved").ok()) << "a pending link does not stop the save";
-  EXPECT_EQ(contents(target), "the user's own file") << "the link's target is untouched";
+  EXPECT_EQ(outside(), "the user's own file") << "the link's target is untouched";
   EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(game_ / "Slot.sav"))) << "the saved game is a plain file";
-  EXPECT_EQ(contents(game_ / "Slot.sav"), "saved");
+  EXPECT_EQ(folder_.read("game/Slot.sav"), "saved");
   EXPECT_FALSE(fs::exists(fs::symlink_status(game_ / "Slot.sav.new"))) << "the leftover link is gone";
 
   ASSERT_TRUE(files.replaceContent(in("Other.sav"), "other").ok());
-  EXPECT_EQ(contents(target), "the user's own file") << "nor followed under a unique pending name";
+  EXPECT_EQ(outside(), "the user's own file") << "nor followed under a unique pending name";
   EXPECT_FALSE(fs::exists(fs::symlink_status(game_ / "Other.sav.new-abc123"))) << "that leftover is gone too";
 
   fs::create_symlink(target, game_ / "Linked.sav");
   EXPECT_EQ(errorOf(files.replaceContent(in("Linked.sav"), "saved")), ErrorKind::Refused)
       << "a saved game that is a link is never replaced";
   EXPECT_TRUE(fs::is_symlink(game_ / "Linked.sav")) << "the link stays as it was";
-  EXPECT_EQ(contents(target), "the user's own file") << "and its target untouched";
+  EXPECT_EQ(outside(), "the user's own file") << "and its target untouched";
   EXPECT_FALSE(files.writeFile(in("Linked.sav"), "x").ok()) << "a plain write never goes through a link either";
-  EXPECT_EQ(contents(target), "the user's own file");
+  EXPECT_EQ(outside(), "the user's own file");
 }
 
 TEST_F(UntrustedFolderTest, AFailedSaveLeavesTheOldFileAndNoPendingOne) {
   fs::create_directories(game_ / "Folder.sav");
-  put(game_ / "Slot.sav", "old");
-  put(game_ / "Slot.sav.new-XyZ789", "left by a killed player");
+  folder_.put("game/Slot.sav", "old");
+  folder_.put("game/Slot.sav.new-XyZ789", "left by a killed player");
   DiskFileSystem files(game_.string());
   EXPECT_EQ(files.listFiles(game_.string(), "*.*"), (std::vector<std::string>{"Slot.sav"}))
       << "a pending file is never listed";
@@ -117,7 +113,7 @@ TEST_F(UntrustedFolderTest, AFailedSaveLeavesTheOldFileAndNoPendingOne) {
   EXPECT_EQ(errorOf(files.replaceContent(in("Missing/Slot.sav"), "x")), ErrorKind::WriteFailed)
       << "no folder to write in";
   ASSERT_TRUE(files.replaceContent(in("SLOT.SAV"), "new").ok()) << "the saved game found whatever its case";
-  EXPECT_EQ(contents(game_ / "Slot.sav"), "new");
+  EXPECT_EQ(folder_.read("game/Slot.sav"), "new");
   std::vector<std::string> left;
   for (const auto& entry : fs::directory_iterator(game_)) left.push_back(entry.path().filename().string());
   std::sort(left.begin(), left.end());

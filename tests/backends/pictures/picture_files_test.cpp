@@ -3,7 +3,6 @@
 // decoded from the entry the system shows, animated cursors; and a frame
 // whose area cursor is animated loads all its areas in the runner.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <climits>
 #include <cstdint>
@@ -16,6 +15,7 @@
 #include "backends/shared/pictures/animated_cursors.h"
 #include "backends/shared/pictures/picture_headers.h"
 #include "picture_manifest.h"
+#include "support/temp_folder.h"
 
 namespace quorlen::backends {
 namespace {
@@ -162,8 +162,8 @@ TEST(CursorFiles, FilesCutAnywhereFailOrDecodeWithoutReadingPastTheirEnd) {
 
 TEST(CursorFiles, AFrameWhoseAreaCursorIsAnimatedLoadsAllItsAreas) {
   namespace fs = std::filesystem;
-  const fs::path game = fs::temp_directory_path() / ("quorlen-ani-" + std::to_string(::getpid()));
-  fs::remove_all(game);
+  const quorlen::testing::TempFolder folder("quorlen-ani");
+  const fs::path game = folder.path();
   fs::copy(fs::path(QUORLEN_SOURCE_DIR) / "games/sample", game, fs::copy_options::recursive);
   fs::create_directories(game / "Icons");
   fs::copy_file(testPicture("animated.ani"), game / "Icons/Busy.ani");
@@ -173,7 +173,6 @@ TEST(CursorFiles, AFrameWhoseAreaCursorIsAnimatedLoadsAllItsAreas) {
   std::ostringstream out;
   std::ostringstream err;
   const int status = runnerMain({"--display", "640x480", game.string()}, script, out, err);
-  fs::remove_all(game);
   EXPECT_EQ(status, 0) << err.str();
   const std::string transcript = out.str();
   EXPECT_EQ(transcript.find("Unable to load all"), std::string::npos) << "no area fails: " << transcript;

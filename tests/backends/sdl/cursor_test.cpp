@@ -5,7 +5,6 @@
 // The sample game is copied, its key spot given the hand cursor of the
 // demo game and its door an animated cursor.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +20,7 @@
 #include "display_server.h"
 #include "offscreen_machine.h"
 #include "startup/program.h"
+#include "support/temp_folder.h"
 
 // last: Xlib defines macros such as None and Status
 #include <X11/Xlib.h>
@@ -36,7 +36,12 @@ struct XCursorShape {
   int height = 0;
   int hotX = 0;
   int hotY = 0;
-  unsigned long middle = 0;  // ARGB of the pixel at (8, 8)
+  std::vector<unsigned long> argb;
+  // ARGB of a pixel; one outside the picture reads as 0xDEADBEEF
+  [[nodiscard]] unsigned long at(int x, int y) const {
+    return x < width && y < height ? argb[static_cast<std::size_t>(y * width + x)] : 0xDEADBEEF;
+  }
+  [[nodiscard]] unsigned long middle() const { return at(8, 8); }
 };
 
 struct XDisplayCloser {
@@ -46,15 +51,13 @@ struct XDisplayCloser {
 std::optional<XCursorShape> shownCursor(Display* x) {
   XFixesCursorImage* image = XFixesGetCursorImage(x);
   if (image == nullptr) return std::nullopt;
-  XCursorShape shape{image->width, image->height, image->xhot, image->yhot, 0};
-  if (image->width > 8 && image->height > 8) shape.middle = image->pixels[8 * image->width + 8] & 0xFFFFFFFF;
+  XCursorShape shape{image->width, image->height, image->xhot, image->yhot, {}};
+  for (int i = 0; i < image->width * image->height; ++i) shape.argb.push_back(image->pixels[i] & 0xFFFFFFFF);
   XFree(image);
   return shape;
 }
 
-fs::path gameWithHandCursor() {
-  const fs::path game = fs::temp_directory_path() / ("quorlen-cursor-" + std::to_string(getpid()));
-  fs::remove_all(game);
+void addHandCursor(const fs::path& game) {
   fs::copy(fs::path(QUORLEN_SOURCE_DIR) / "games/sample", game, fs::copy_options::recursive);
   fs::create_directories(game / "Icons");
   fs::copy_file(fs::path(QUORLEN_SOURCE_DIR) / "games/demo/Icons/hand.cur", game / "Icons/Hand.cur");
@@ -64,7 +67,6 @@ fs::path gameWithHandCursor() {
       << "6900,2970,1260,2010,#FALSE#,#TRUE#,\"Garden\\door.bmp\",1,\"busy.ani\"\r\n0\r\n";
   std::ofstream(game / "Areas/Garden/2a.dat", std::ios::binary)
       << "3600,5700,540,540,#FALSE#,#TRUE#,\"Garden\\keyspot.bmp\",0,\"hand.CUR\"\r\n0\r\n";
-  return game;
 }
 
 class Cursors : public ::testing::Test {
@@ -76,13 +78,13 @@ class Cursors : public ::testing::Test {
     setenv("SDL_VIDEODRIVER", "x11", 1);
     setenv("SDL_RENDER_DRIVER", "software", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    game_ = gameWithHandCursor();
+    addHandCursor(game_.path());
     x_.reset(XOpenDisplay(display.c_str()));
     ASSERT_TRUE(x_) << "the test connects to its display";
     int eventBase = 0;
     int errorBase = 0;
     ASSERT_TRUE(XFixesQueryExtension(x_.get(), &eventBase, &errorBase)) << "Xvfb tells the pointer's picture";
-    machine_ = std::make_unique<testing::OffscreenMachine>(game_.string());
+    machine_ = std::make_unique<testing::OffscreenMachine>(game_.path().string());
     program_ = std::make_unique<Program>(machine_->platform());
     program_->start();
     testing::startNewGame(*program_, machine_->ui());
@@ -92,7 +94,6 @@ class Cursors : public ::testing::Test {
   void TearDown() override {
     program_.reset();
     machine_.reset();
-    if (!game_.empty()) fs::remove_all(game_);
   }
 
   ui::Window& frame() { return program_->game().window(); }
@@ -126,32 +127,26 @@ class Cursors : public ::testing::Test {
     return shape.value_or(XCursorShape{});
   }
 
-  fs::path game_;
+  quorlen::testing::TempFolder game_{"quorlen-cursor"};
   std::unique_ptr<Display, XDisplayCloser> x_;
   std::unique_ptr<testing::OffscreenMachine> machine_;
   std::unique_ptr<Program> program_;
 };
 
-TEST_F(Cursors, AnAreasCursorIsShownOverItWithItsHotSpot) {
+TEST_F(Cursors, AnAreasCursorOrItsAnimationShowsOverItWithItsHotSpots) {
   pointTo(machine_->ui().pointOfControl(*frame().element("Area", 2)));
-  XCursorShape over = shown();
-  EXPECT_EQ(over.width, 32) << "the cursor file's picture is shown";
-  EXPECT_EQ(over.height, 32) << "the cursor file's picture is shown";
-  EXPECT_EQ(over.hotX, 7) << "hot spot from the cursor file's directory entry";
-  EXPECT_EQ(over.hotY, 0) << "hot spot from the cursor file's directory entry";
+  const XCursorShape hand = shown();
+  EXPECT_EQ(hand.width, 32) << "the cursor file's picture is shown";
+  EXPECT_EQ(hand.height, 32) << "the cursor file's picture is shown";
+  EXPECT_EQ(hand.hotX, 7) << "hot spot from the cursor file's directory entry";
+  EXPECT_EQ(hand.hotY, 0) << "hot spot from the cursor file's directory entry";
 
-  pointTo(machine_->ui().pointOfWindow(frame(), 300, 300));
-  over = shown();
-  EXPECT_FALSE(over.width == 32 && over.hotX == 7 && over.hotY == 0) << "off the area the arrow is back";
-}
-
-TEST_F(Cursors, AnAnimatedCursorShowsItsFramesInTurnAtItsRate) {
   pointTo(machine_->ui().pointOfControl(*frame().element("Area", 1)));
   XCursorShape first = shown();
   EXPECT_EQ(first.width, 32) << "the animated cursor's first frame is shown";
   EXPECT_EQ(first.hotX, 3) << "with the first frame's hot spot";
   EXPECT_EQ(first.hotY, 4) << "with the first frame's hot spot";
-  EXPECT_EQ(first.middle, 0xFFFF0000UL) << "the first frame is red";
+  EXPECT_EQ(first.middle(), 0xFFFF0000UL) << "the first frame is red";
   // frames 0, 1, 2, 1 for 100, 200, 100 and 500 ms: within 1.5 s each
   // frame shows, with its own hot spot, and the first comes round again
   std::set<std::pair<int, unsigned long>> seen;
@@ -162,31 +157,19 @@ TEST_F(Cursors, AnAnimatedCursorShowsItsFramesInTurnAtItsRate) {
     machine_->ui().waitEvents(10);
     XSync(x_.get(), False);
     const XCursorShape now = shown();
-    seen.insert({now.hotX, now.middle});
-    if (now.middle == 0xFF00FF00UL) greenBefore = true;
-    if (greenBefore && now.middle == 0xFFFF0000UL) redAgain = true;
+    seen.insert({now.hotX, now.middle()});
+    if (now.middle() == 0xFF00FF00UL) greenBefore = true;
+    if (greenBefore && now.middle() == 0xFFFF0000UL) redAgain = true;
   }
   EXPECT_TRUE(seen.contains({4, 0xFF00FF00UL})) << "the second frame, green, with its own hot spot";
   EXPECT_TRUE(seen.contains({5, 0xFF0000FFUL})) << "the third frame, blue, with its own hot spot";
   EXPECT_TRUE(redAgain) << "the sequence goes round to the first frame again";
 
   pointTo(machine_->ui().pointOfWindow(frame(), 300, 300));
-  const unsigned long off = shown().middle;
-  EXPECT_TRUE(off != 0xFFFF0000UL && off != 0xFF00FF00UL && off != 0xFF0000FFUL)
-      << "off the area no frame of the animated cursor shows";
-}
-
-// The ARGB pixels of the pointer shown now, at these points.
-std::vector<unsigned long> shownPixels(Display* x, std::initializer_list<std::pair<int, int>> points) {
-  std::vector<unsigned long> out;
-  XFixesCursorImage* image = XFixesGetCursorImage(x);
-  if (image == nullptr) return out;
-  for (auto [px, py] : points) {
-    const bool inside = px < image->width && py < image->height;
-    out.push_back(inside ? image->pixels[py * image->width + px] & 0xFFFFFFFF : 0xDEADBEEF);
-  }
-  XFree(image);
-  return out;
+  const XCursorShape off = shown();
+  EXPECT_TRUE(off.middle() != 0xFFFF0000UL && off.middle() != 0xFF00FF00UL && off.middle() != 0xFF0000FFUL)
+      << "off the areas no frame of the animated cursor shows";
+  EXPECT_FALSE(off.width == 32 && off.hotX == 7 && off.hotY == 0) << "and the arrow is back";
 }
 
 TEST_F(Cursors, EveryCursorFileOfTheEraMakesAPointer) {
@@ -198,18 +181,17 @@ TEST_F(Cursors, EveryCursorFileOfTheEraMakesAPointer) {
     if (made != nullptr) SDL_SetCursor(made->frames.front().get());
     XSync(x_.get(), False);
     SDL_Delay(20);
-    return shownPixels(x_.get(), {{8, 8}, {24, 8}, {8, 24}, {24, 24}});
+    const XCursorShape s = shown();
+    return std::vector<unsigned long>{s.at(8, 8), s.at(24, 8), s.at(8, 24), s.at(24, 24)};
   };
   // quadrants: black, white, transparent, inverting (AND 1, XOR 1)
   const auto mono = showFile("mono.cur");
-  ASSERT_EQ(mono.size(), 4u) << "the X server shows the monochrome cursor";
   EXPECT_EQ(mono[0], 0xFF000000UL) << "black";
   EXPECT_EQ(mono[1], 0xFFFFFFFFUL) << "white";
   EXPECT_EQ(mono[2] >> 24, 0UL) << "transparent";
   EXPECT_EQ(mono[3], 0xFF000000UL) << "inverting pixels: SDL 2 draws them black";
   // red, green at half alpha, blue at alpha 0, white (premultiplied ARGB)
   const auto soft = showFile("alpha32.cur");
-  ASSERT_EQ(soft.size(), 4u) << "the X server shows the 32-bit cursor";
   EXPECT_EQ(soft[0], 0xFFFF0000UL) << "opaque red";
   EXPECT_EQ(soft[1] >> 24, 0x80UL) << "green kept at half alpha";
   EXPECT_EQ(soft[2] >> 24, 0UL) << "alpha 0 is transparent";

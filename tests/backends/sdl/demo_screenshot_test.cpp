@@ -5,6 +5,7 @@
 // FOLDER writes the pictures the documentation shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "offscreen_machine.h"
@@ -62,12 +63,17 @@ TEST_F(DemoScreenshots, WelcomeLoadWindowAndTheShore) {
   };
   click(*welcome.find("Image6"));
 
-  // a new game on the 640 x 480 screen; the story slides move on by the
-  // frame timer
+  // a new game on the 640 x 480 screen, which the real display shows scaled
+  // at the modal windows' scale; the story slides move on by the frame timer
+  const int realWidth = machine->platform().display.width();
+  const int realHeight = machine->platform().display.height();
   welcome.find("chkResolution")->setValue(1);
   click(*welcome.find("Image5"));
   ui::Window& game = program->game().window();
   ASSERT_EQ(game.state(), ui::Window::State::Shown);
+  EXPECT_EQ(machine->platform().display.width(), 640) << "the game sees a 640 x 480 desktop";
+  EXPECT_DOUBLE_EQ(std::min(realWidth / 640.0, realHeight / 480.0), SdlUi::modalScale())
+      << "the switched screen, and the save window and message boxes in it, have the modal windows' scale";
   for (int slide = 0; slide < 3; ++slide) {
     ui.windows().post(ui::TimerDue{program->game().Timer1().handle()});
     ui.windows().dispatchPending();
@@ -95,7 +101,10 @@ TEST_F(DemoScreenshots, WelcomeLoadWindowAndTheShore) {
   shot = ui.screenshot(&game);
   ASSERT_NE(shot, nullptr);
   testing::expectLooksLike(testing::halve(*shot, SDL_Rect{0, 0, shot->w, shot->h}).get(), "demo-shore-inventory");
+  EXPECT_EQ(shot->w, realWidth) << "the real display mode is unchanged";
   testing::docsPicture(shot.get(), "frame-texts-inventory");
+  program->game().mnuExit_Click();
+  EXPECT_EQ(machine->platform().display.width(), realWidth) << "leaving the game restores the desktop";
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ struct DisplayTest : ::testing::Test {
   }
 };
 
-TEST_F(DisplayTest, SwitchTo640x480IsVirtualAndLargerModesAreRefused) {
+TEST_F(DisplayTest, SwitchTo640x480IsVirtualLargerModesAreRefusedAndTheSystemFontFollowsTheScale) {
   const int refused = display.changeMode(1600, 1200);
   EXPECT_TRUE(refused != 0 && refused != 1) << "a mode larger than the display: 'mode not supported'";
   EXPECT_EQ(changes, 0) << "the display stays as it was";
@@ -27,9 +27,6 @@ TEST_F(DisplayTest, SwitchTo640x480IsVirtualAndLargerModesAreRefused) {
   EXPECT_EQ(display.changeMode(1024, 768), 0) << "switching back is accepted";
   EXPECT_EQ(display.width(), 1024) << "the real desktop again";
   EXPECT_FALSE(display.switched());
-}
-
-TEST_F(DisplayTest, SystemFontFollowsTheDisplayScale) {
   EXPECT_EQ(display.systemFontCellHeight(), 16) << "small fonts at 100 %";
   ratio = 1.25;
   EXPECT_EQ(display.systemFontCellHeight(), 20) << "large fonts at 125 %: the warning shows";

@@ -14,7 +14,7 @@ std::vector<R> answers(ui::MsgBoxButtons b) {
   return out;
 }
 
-TEST(MessageBoxButtons, DefaultButtonComesFirst) {
+TEST(MessageBoxButtons, DefaultButtonComesFirstAndEscapeCancelsWhereTheBoxCan) {
   EXPECT_EQ(answers(ui::MsgBoxButtons::OkCancel), (std::vector<R>{R::Ok, R::Cancel}));
   EXPECT_EQ(answers(ui::MsgBoxButtons::YesNoCancel), (std::vector<R>{R::Yes, R::No, R::Cancel}));
   EXPECT_EQ(answers(ui::MsgBoxButtons::AbortRetryIgnore), (std::vector<R>{R::Abort, R::Retry, R::Ignore}));
@@ -23,9 +23,6 @@ TEST(MessageBoxButtons, DefaultButtonComesFirst) {
     EXPECT_EQ(answers(b).front(), ui::defaultAnswer(b)) << "Enter gives the box's default answer";
   }
   EXPECT_EQ(messageBoxButtons(ui::MsgBoxButtons::OkCancel)[1].caption, "Cancel");
-}
-
-TEST(MessageBoxButtons, EscapeCancelsWhereTheBoxCan) {
   EXPECT_EQ(escapeAnswer(ui::MsgBoxButtons::OkCancel), R::Cancel) << "Esc on the large-fonts warning ends the program";
   EXPECT_EQ(escapeAnswer(ui::MsgBoxButtons::Ok), R::Ok) << "an OK box closes with Esc";
   EXPECT_FALSE(escapeAnswer(ui::MsgBoxButtons::YesNo).has_value()) << "Yes/No must be chosen";

@@ -1,12 +1,11 @@
 // Screenshots of the desktop backend's drawing of the sample game (a
 // colour, a stretched and a tiled frame, areas, texts, the inventory, the
-// menu bar, a message box and the virtual 640 x 480 screen), compared with
-// reference pictures.
+// menu bar, the load window and a message box), compared with reference
+// pictures. (The welcome window and the virtual 640 x 480 screen: the demo
+// screenshots.)
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 
 #include "offscreen_machine.h"
 #include "screenshot_check.h"
@@ -31,15 +30,12 @@ class Screenshots : public ::testing::Test {
   std::unique_ptr<testing::OffscreenMachine> machine;
 };
 
-TEST_F(Screenshots, WelcomeWindowAndAGame) {
+TEST_F(Screenshots, TheLoadWindowAndAGame) {
   machine = std::make_unique<testing::OffscreenMachine>(kSampleGame);
   Program program(machine->platform());
   program.start();
   SdlUi& ui = machine->ui();
   ui::Window& welcome = program.welcome().window();
-
-  SurfacePtr shot = ui.screenshot(&welcome);
-  expectLooksLike(shot.get(), "welcome");
 
   // the load window, shown modally over the welcome window
   machine->hook.onIdle = [&](IdlePoint point) {
@@ -61,7 +57,7 @@ TEST_F(Screenshots, WelcomeWindowAndAGame) {
   ASSERT_EQ(game.state(), ui::Window::State::Shown);
   const ui::Control& display = program.game().PictureBox();
   const SDL_Rect frame{display.left() / 15, display.top() / 15, display.width() / 15, display.height() / 15};
-  shot = ui.screenshot(&game);
+  SurfacePtr shot = ui.screenshot(&game);
   ASSERT_NE(shot, nullptr);
   expectLooksLike(halve(*shot, frame).get(), "frame-picture");
 
@@ -112,29 +108,6 @@ TEST_F(Screenshots, WelcomeWindowAndAGame) {
   ASSERT_EQ(program.state().frame.FrameName, "Cellar");
   shot = ui.screenshot(&game);
   expectLooksLike(halve(*shot, frame).get(), "frame-tiled");
-}
-
-TEST_F(Screenshots, VirtualSwitchShows640x480ScaledWithBars) {
-  machine = std::make_unique<testing::OffscreenMachine>(kSampleGame);
-  Program program(machine->platform());
-  program.start();
-  const int realWidth = machine->platform().display.width();
-  const int realHeight = machine->platform().display.height();
-  if (realWidth == 640 && realHeight == 480) GTEST_SKIP() << "the offscreen desktop is already 640 x 480";
-  ui::Window& welcome = program.welcome().window();
-  welcome.find("chkResolution")->setValue(1);
-  press(*welcome.find("Image5"));
-  EXPECT_EQ(machine->platform().display.width(), 640) << "the game sees a 640 x 480 desktop";
-  SurfacePtr shot = machine->ui().screenshot(&program.game().window());
-  ASSERT_NE(shot, nullptr);
-  EXPECT_EQ(shot->w, realWidth) << "the real display mode is unchanged";
-  EXPECT_DOUBLE_EQ(std::min(realWidth / 640.0, realHeight / 480.0), SdlUi::modalScale())
-      << "the switched screen, and the save window and message boxes in it, have the modal windows' scale";
-  expectLooksLike(halve(*shot, SDL_Rect{0, 0, shot->w, shot->h}).get(), "virtual-640x480");
-  press(*program.game().window().element("Area", 1), ui::MouseButton::Right);
-  machine->ui().windows().post(ui::MenuChoose{program.game().mnuExit().handle()});
-  machine->ui().windows().dispatchPending();
-  EXPECT_EQ(machine->platform().display.width(), realWidth) << "leaving the game restores the desktop";
 }
 
 }  // namespace

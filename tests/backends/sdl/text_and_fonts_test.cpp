@@ -24,13 +24,10 @@ TEST_F(Fonts, ArialResolvesToAMetricCompatibleFamily) {
   EXPECT_NE(bold->file, face->file);
 }
 
-TEST_F(Fonts, PointSizesAreAt96DotsPerInch) {
+TEST_F(Fonts, PointSizesAreAt96DotsPerInchAndMeasuresGrowWithTextAndLines) {
   EXPECT_EQ(TextRenderer::pixelSize(ui::Font{"Arial", 9.75}, 1.0), 13) << "the welcome window's lines";
   EXPECT_EQ(TextRenderer::pixelSize(ui::Font{"Arial", 24.0}, 1.0), 32) << "the frame texts' template";
   EXPECT_EQ(TextRenderer::pixelSize(ui::Font{"Arial", 24.0}, 2.0), 64) << "drawn sharp at a doubled scale";
-}
-
-TEST_F(Fonts, MeasureGrowsWithTextAndLines) {
   TextRenderer text;
   const ui::Font font{"Arial", 24.0, true};
   const auto [w1, h1] = text.measure(font, "Text", 1.0);
