@@ -37,6 +37,27 @@ std::string milliseconds(double seconds) {
   return text;
 }
 
+// How an operation grew from one size to the next: the player's time, its
+// floor's, and the player's own work (its time above the floor's; 0 when
+// it is not above the floor at both sizes).
+struct Growth {
+  double player = 0;
+  double floor = 0;
+  double own = 0;
+  double ownLarge = 0;
+};
+
+Growth growth(double smallPlayer, double smallFloor, double largePlayer, double largeFloor) {
+  Growth g{largePlayer / smallPlayer, largeFloor / smallFloor, 0, largePlayer - largeFloor};
+  const double ownSmall = smallPlayer - smallFloor;
+  if (ownSmall > 0 && g.ownLarge > 0) g.own = g.ownLarge / ownSmall;
+  return g;
+}
+
+std::string describe(const Growth& g) {
+  return "floor " + fixed(g.floor, 1) + " x, own work " + (g.own > 0 ? fixed(g.own, 1) + " x" : std::string("-"));
+}
+
 double least(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
 
 }  // namespace
@@ -78,10 +99,10 @@ bool reportBudgets(const std::map<std::string, Figures>& measured, int repetitio
     const double ratio = f.player / f.floor;
     out << "  " << name << ": " << milliseconds(f.player) << ", floor " << milliseconds(f.floor) << ", "
         << fixed(ratio, 2) << " x floor";
-    if (c.floorBudget > 0) out << " (budget " << fixed(c.floorBudget, 1) << " x: " << verdict(ratio <= c.floorBudget) << ")";
-    if (f.coldFloor > 0) {
-      out << "; cold " << milliseconds(f.coldPlayer) << ", floor " << milliseconds(f.coldFloor);
+    if (c.floorBudget > 0) {
+      out << " (budget " << fixed(c.floorBudget, 1) << " x: " << verdict(ratio <= c.floorBudget) << ")";
     }
+    if (f.coldFloor > 0) out << "; cold " << milliseconds(f.coldPlayer) << ", floor " << milliseconds(f.coldFloor);
     out << "\n";
   }
   for (const auto& [family, members] : families) {
@@ -92,31 +113,21 @@ bool reportBudgets(const std::map<std::string, Figures>& measured, int repetitio
       const Figures& s = measured.at(family + "/" + small.label);
       const Figures& l = measured.at(family + "/" + large.label);
       const bool cold = s.coldFloor > 0 && l.coldFloor > 0;
-      const double sPlayer = cold ? s.coldPlayer : s.player;
-      const double sFloor = cold ? s.coldFloor : s.floor;
-      const double lPlayer = cold ? l.coldPlayer : l.player;
-      const double lFloor = cold ? l.coldFloor : l.floor;
-      const double grew = lPlayer / sPlayer;
-      const double floorGrew = lFloor / sFloor;
+      const Growth judged = cold ? growth(s.coldPlayer, s.coldFloor, l.coldPlayer, l.coldFloor)
+                                 : growth(s.player, s.floor, l.player, l.floor);
       const double allowed = kGrowthAllowance * large.size / small.size;
-      // The player's own work: its time above the floor's. The player's
-      // growth lies between its floor's and its own work's, so when the
-      // player misses the budget and its own work holds, the floor grew
-      // beyond the budget.
-      const double ownSmall = sPlayer - sFloor;
-      const double ownLarge = lPlayer - lFloor;
-      const double ownGrew = ownSmall > 0 && ownLarge > 0 ? ownLarge / ownSmall : 0;
-      const bool linear = grew <= allowed;
-      const bool ownLinear = ownLarge <= 0 || (ownGrew > 0 && ownGrew <= allowed);
+      // The player's growth lies between its floor's and its own work's, so
+      // when the player misses the budget and its own work holds, the floor
+      // grew beyond the budget.
+      const bool linear = judged.player <= allowed;
+      const bool ownLinear = judged.ownLarge <= 0 || (judged.own > 0 && judged.own <= allowed);
       out << "  " << family << " " << small.label << " -> " << large.label << (cold ? ", cold: " : ": ")
-          << fixed(grew, 1) << " x the time for " << fixed(large.size / small.size, 1) << " x the size, floor "
-          << fixed(floorGrew, 1) << " x, own work " << (ownGrew > 0 ? fixed(ownGrew, 1) + " x" : std::string("-"))
-          << " (budget " << fixed(allowed, 1) << " x: " << verdict(linear || ownLinear)
+          << fixed(judged.player, 1) << " x the time for " << fixed(large.size / small.size, 1) << " x the size, "
+          << describe(judged) << " (budget " << fixed(allowed, 1) << " x: " << verdict(linear || ownLinear)
           << (linear || !ownLinear ? "" : " by the player's own work, the floor grew beyond it") << ")";
       if (cold) {
-        const double warmOwn = s.player > s.floor && l.player > l.floor ? (l.player - l.floor) / (s.player - s.floor) : 0;
-        out << "; warm " << fixed(l.player / s.player, 1) << " x, floor " << fixed(l.floor / s.floor, 1)
-            << " x, own work " << (warmOwn > 0 ? fixed(warmOwn, 1) + " x" : std::string("-"));
+        const Growth warm = growth(s.player, s.floor, l.player, l.floor);
+        out << "; warm " << fixed(warm.player, 1) << " x, " << describe(warm);
       }
       out << "\n";
     }

@@ -138,7 +138,8 @@ void addSaveAndLoad(const std::string& grows, int variables, int items) {
         session.rest();
         auto reads = session.files().take();
         // The icons, whose headers the simulated machine reads itself.
-        for (int i = 0; i < items; ++i) reads.push_back({session.program().state().paths.AreasPath + kItem + ".bmp", {}});
+        const std::string icon = session.program().state().paths.AreasPath + kItem + ".bmp";
+        for (int i = 0; i < items; ++i) reads.push_back({icon, {}});
         auto disk = std::make_shared<backends::DiskFileSystem>(played.folder->root().string());
         return [disk, reads = std::move(reads)] { benchmark::DoNotOptimize(replay(*disk, reads)); };
       });
