@@ -2,7 +2,6 @@
 
 #include <time.h>
 
-#include <algorithm>
 #include <cstddef>
 
 namespace quorlen::bench {
@@ -53,7 +52,8 @@ void measurePair(benchmark::State& state, const Prepare& player, const Prepare& 
   if (state.error_occurred()) return;
   playerRun();
   floorRun();
-  const std::int64_t batch = std::max(warmBatch(playerRun), warmBatch(floorRun));
+  const std::int64_t playerBatch = warmBatch(playerRun);
+  const std::int64_t floorBatch = warmBatch(floorRun);
   // One buffer for the whole program: making 256 MB costs a tenth of a
   // second.
   static CacheEvictor shared;
@@ -67,16 +67,16 @@ void measurePair(benchmark::State& state, const Prepare& player, const Prepare& 
       evictor->evict();
       coldPlayer += timeRuns(playerRun, 1);
     }
-    warmPlayer += timeRuns(playerRun, batch);
+    warmPlayer += timeRuns(playerRun, playerBatch);
     if (evictor) {
       evictor->evict();
       coldFloor += timeRuns(floorRun, 1);
     }
-    warmFloor += timeRuns(floorRun, batch);
+    warmFloor += timeRuns(floorRun, floorBatch);
   }
   const auto iterations = static_cast<double>(state.iterations());
-  state.counters[kPlayerCounter] = warmPlayer / (iterations * static_cast<double>(batch));
-  state.counters[kFloorCounter] = warmFloor / (iterations * static_cast<double>(batch));
+  state.counters[kPlayerCounter] = warmPlayer / (iterations * static_cast<double>(playerBatch));
+  state.counters[kFloorCounter] = warmFloor / (iterations * static_cast<double>(floorBatch));
   if (!evictor) return;
   state.counters[kColdPlayerCounter] = coldPlayer / iterations;
   state.counters[kColdFloorCounter] = coldFloor / iterations;
