@@ -66,11 +66,13 @@ void measurePair(benchmark::State& state, const Prepare& player, const Prepare& 
     if (evictor) {
       evictor->evict();
       coldPlayer += timeRuns(playerRun, 1);
+      playerRun();
     }
     warmPlayer += timeRuns(playerRun, playerBatch);
     if (evictor) {
       evictor->evict();
       coldFloor += timeRuns(floorRun, 1);
+      floorRun();
     }
     warmFloor += timeRuns(floorRun, floorBatch);
   }

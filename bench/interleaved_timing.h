@@ -20,11 +20,12 @@ using Operation = std::function<void()>;
 // reported through state.SkipWithError.
 using Prepare = std::function<Operation(benchmark::State&)>;
 
-// Each size is run twice in a row: the first run's time ("cold") begins
-// with the processor's caches filled with other data, as a player finds
-// them when it opens a frame after drawing and decoding; the second's
-// ("warm") finds what the first left there, as an operation repeated
-// straight away does.
+// Each run is timed cold and warm: the cold run begins with the
+// processor's caches filled with other data, as a player finds them when
+// it opens a frame after drawing and decoding; after it one run that is
+// not timed (the run straight after a cold one is still slower than the
+// next, by up to a half for the load of 30000 variables), then the warm
+// runs, as an operation repeated again and again finds the caches.
 //
 // Growth from one size to the next is judged on cold runs. A frame opened
 // again and again straight away finds the kernel's structures of its files
@@ -57,9 +58,10 @@ class CacheEvictor {
   std::vector<std::uint64_t> lines_;
 };
 
-// Times the player and the floor in turn, each cold once and then warm per
-// iteration of `state`, after one run of each that is not counted (the
-// very first run fills the page cache and the allocator's pools).
+// Times the player and the floor in turn, each cold once, then once more
+// untimed, then warm, per iteration of `state`, after one run of each that
+// is not counted (the very first run fills the page cache and the
+// allocator's pools).
 void measurePair(benchmark::State& state, const Prepare& player, const Prepare& floor, Caches caches);
 
 }  // namespace quorlen::bench
