@@ -47,10 +47,10 @@ struct Growth {
   double ownLarge = 0;
 };
 
-Growth growth(double smallPlayer, double smallFloor, double largePlayer, double largeFloor) {
-  Growth g{largePlayer / smallPlayer, largeFloor / smallFloor, 0, largePlayer - largeFloor};
-  const double ownSmall = smallPlayer - smallFloor;
-  if (ownSmall > 0 && g.ownLarge > 0) g.own = g.ownLarge / ownSmall;
+Growth growth(double smallPlayer, double smallFloor, double smallOwn, double largePlayer, double largeFloor,
+              double largeOwn) {
+  Growth g{largePlayer / smallPlayer, largeFloor / smallFloor, 0, largeOwn};
+  if (smallOwn > 0 && largeOwn > 0) g.own = largeOwn / smallOwn;
   return g;
 }
 
@@ -82,8 +82,8 @@ bool reportBudgets(const std::map<std::string, Figures>& measured, int repetitio
   };
   out << "\nBudgets, in CPU time per run";
   if (repetitions > 1) {
-    out << ", each figure the least of " << repetitions
-        << " repetitions run in a shuffled order (noise only ever adds time)";
+    out << ", each time the least of " << repetitions << " repetitions (noise only ever adds time), the player's own "
+           "work (its time above the floor's, in the same iteration) their median";
   }
   out << ".\nEach measurement times the player's run and its floor's in turn, each cold (the processor's caches\n"
          "first filled with other data) and then warm (straight after). Ratios to the floor are of warm runs,\n"
@@ -113,8 +113,8 @@ bool reportBudgets(const std::map<std::string, Figures>& measured, int repetitio
       const Figures& s = measured.at(family + "/" + small.label);
       const Figures& l = measured.at(family + "/" + large.label);
       const bool cold = s.coldFloor > 0 && l.coldFloor > 0;
-      const Growth judged = cold ? growth(s.coldPlayer, s.coldFloor, l.coldPlayer, l.coldFloor)
-                                 : growth(s.player, s.floor, l.player, l.floor);
+      const Growth judged = cold ? growth(s.coldPlayer, s.coldFloor, s.coldOwn, l.coldPlayer, l.coldFloor, l.coldOwn)
+                                 : growth(s.player, s.floor, s.own, l.player, l.floor, l.own);
       const double allowed = kGrowthAllowance * large.size / small.size;
       // The player's growth lies between its floor's and its own work's, so
       // when the player misses the budget and its own work holds, the floor
@@ -126,7 +126,7 @@ bool reportBudgets(const std::map<std::string, Figures>& measured, int repetitio
           << describe(judged) << " (budget " << fixed(allowed, 1) << " x: " << verdict(linear || ownLinear)
           << (linear || !ownLinear ? "" : " by the player's own work, the floor grew beyond it") << ")";
       if (cold) {
-        const Growth warm = growth(s.player, s.floor, l.player, l.floor);
+        const Growth warm = growth(s.player, s.floor, s.own, l.player, l.floor, l.own);
         out << "; warm " << fixed(warm.player, 1) << " x, " << describe(warm);
       }
       out << "\n";

@@ -34,12 +34,17 @@ inline constexpr const char* kLeastOfRepetitions = "min";
 inline constexpr double kGrowthAllowance = 1.2;
 
 // CPU seconds per run of the player and of its floor, warm and (0 when
-// not measured) cold.
+// not measured) cold, each the least of the repetitions.
 struct Figures {
   double player = 0;
   double floor = 0;
   double coldPlayer = 0;
   double coldFloor = 0;
+  // The player's own work (its time above the floor's, within each
+  // repetition), the median of the repetitions: a difference of two times
+  // has noise either way.
+  double own = 0;
+  double coldOwn = 0;
 };
 
 // Prints the budget table; answers whether every budget held.

@@ -77,11 +77,15 @@ void measurePair(benchmark::State& state, const Prepare& player, const Prepare& 
     warmFloor += timeRuns(floorRun, floorBatch);
   }
   const auto iterations = static_cast<double>(state.iterations());
-  state.counters[kPlayerCounter] = warmPlayer / (iterations * static_cast<double>(playerBatch));
-  state.counters[kFloorCounter] = warmFloor / (iterations * static_cast<double>(floorBatch));
+  const double playerTime = warmPlayer / (iterations * static_cast<double>(playerBatch));
+  const double floorTime = warmFloor / (iterations * static_cast<double>(floorBatch));
+  state.counters[kPlayerCounter] = playerTime;
+  state.counters[kFloorCounter] = floorTime;
+  state.counters[kOwnCounter] = playerTime - floorTime;
   if (!evictor) return;
   state.counters[kColdPlayerCounter] = coldPlayer / iterations;
   state.counters[kColdFloorCounter] = coldFloor / iterations;
+  state.counters[kColdOwnCounter] = (coldPlayer - coldFloor) / iterations;
 }
 
 }  // namespace quorlen::bench

@@ -47,6 +47,11 @@ inline constexpr const char* kPlayerCounter = "player";
 inline constexpr const char* kFloorCounter = "floor";
 inline constexpr const char* kColdPlayerCounter = "player_cold";
 inline constexpr const char* kColdFloorCounter = "floor_cold";
+// The player's own work, its time above the floor's, taken within each
+// iteration (so that the two times it is the difference of were measured
+// under the same load): warm and cold.
+inline constexpr const char* kOwnCounter = "own";
+inline constexpr const char* kColdOwnCounter = "own_cold";
 
 // Fills the processor's caches with data of its own.
 class CacheEvictor {
