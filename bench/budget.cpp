@@ -86,7 +86,7 @@ bool reportBudgets(const std::map<std::string, Figures>& measured, int repetitio
            "work (its time above the floor's, in the same iteration) their median";
   }
   out << ".\nEach measurement times the player's run and its floor's in turn, each cold (the processor's caches\n"
-         "first filled with other data) and then warm (straight after). Ratios to the floor are of warm runs,\n"
+         "first filled with other data) and then warm (after one more run). Ratios to the floor are of warm runs,\n"
          "growth is of cold runs: warm, a small frame's files are still in the cache and a large one's are not.\n"
          "(The Time and CPU columns above are of whole iterations, the filling of the caches included.)\n";
   std::map<std::string, std::vector<const Case*>> families;
