@@ -24,7 +24,7 @@ using Prepare = std::function<Operation(benchmark::State&)>;
 // processor's caches filled with other data, as a player finds them when
 // it opens a frame after drawing and decoding; after it one run that is
 // not timed (the run straight after a cold one is still slower than the
-// next, by up to a half for the load of 30000 variables), then the warm
+// next, by two fifths for the load of 30000 variables), then the warm
 // runs, as an operation repeated again and again finds the caches.
 //
 // Growth from one size to the next is judged on cold runs. A frame opened
