@@ -83,12 +83,11 @@ std::size_t decode(backends::DiskFileSystem& disk, const std::string& path) {
 void addDesktopOpen(const std::string& family, const std::string& label, int areas, int texts, double size) {
   addCase(
       family, label, size, kDesktopOpenBudget,
-      [=](benchmark::State& state) {
-        DesktopSession session(desktopGame(areas, texts));
-        int k = 0;
-        for (auto _ : state) session.open(frameName(k++ % kFrames));
+      [=](benchmark::State&) -> Operation {
+        auto session = std::make_shared<DesktopSession>(desktopGame(areas, texts));
+        return [session, k = 0]() mutable { session->open(frameName(k++ % kFrames)); };
       },
-      [=](benchmark::State& state) {
+      [=](benchmark::State&) -> Operation {
         const BenchGame& game = desktopGame(areas, texts);
         Session recorder(game);
         recorder.game().ChangeVariableValue("Lit", 1);
@@ -102,13 +101,12 @@ void addDesktopOpen(const std::string& family, const std::string& label, int are
           reads.push_back(recorder.files().take());
           backgrounds.push_back(recorder.program().state().paths.FramesPath + frameName(k) + ".jpg");
         }
-        backends::DiskFileSystem disk(game.root().string());
-        int k = 0;
-        for (auto _ : state) {
-          const int frame = k++ % kFrames;
-          benchmark::DoNotOptimize(replay(disk, reads[static_cast<std::size_t>(frame)]));
-          benchmark::DoNotOptimize(decode(disk, backgrounds[static_cast<std::size_t>(frame)]));
-        }
+        auto disk = std::make_shared<backends::DiskFileSystem>(game.root().string());
+        return [disk, reads = std::move(reads), backgrounds = std::move(backgrounds), k = 0]() mutable {
+          const auto frame = static_cast<std::size_t>(k++ % kFrames);
+          benchmark::DoNotOptimize(replay(*disk, reads[frame]));
+          benchmark::DoNotOptimize(decode(*disk, backgrounds[frame]));
+        };
       });
 }
 

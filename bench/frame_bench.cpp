@@ -39,23 +39,27 @@ std::vector<RecordingFileSystem::Read> readsOfOpen(Session& session) {
   return reads;
 }
 
+// The recorded reads done again through the disk file system alone.
+Operation replayer(const BenchGame& game, std::vector<RecordingFileSystem::Read> reads) {
+  auto disk = std::make_shared<backends::DiskFileSystem>(game.root().string());
+  return [disk, reads = std::move(reads)] { benchmark::DoNotOptimize(replay(*disk, reads)); };
+}
+
 void addOpenFrame(const std::string& family, const std::string& label, int areas, int texts, double size) {
   addCase(
       family, label, size, kOpenFrameBudget,
-      [=](benchmark::State& state) {
-        Session session(frameGame(areas, texts, areas > 0));
-        session.game().ChangeVariableValue(kLit, 1);
-        for (auto _ : state) {
-          session.game().OpenFrame("Hall");
-          session.rest();
-        }
+      [=](benchmark::State&) -> Operation {
+        auto session = std::make_shared<Session>(frameGame(areas, texts, areas > 0));
+        session->game().ChangeVariableValue(kLit, 1);
+        return [session] {
+          session->game().OpenFrame("Hall");
+          session->rest();
+        };
       },
-      [=](benchmark::State& state) {
+      [=](benchmark::State&) {
         const BenchGame& game = frameGame(areas, texts, areas > 0);
         Session session(game);
-        const auto reads = readsOfOpen(session);
-        backends::DiskFileSystem disk(game.root().string());
-        for (auto _ : state) benchmark::DoNotOptimize(replay(disk, reads));
+        return replayer(game, readsOfOpen(session));
       });
 }
 
@@ -65,18 +69,20 @@ void addOpenFrame(const std::string& family, const std::string& label, int areas
 void addClick(int areas) {
   addCase(
       "ClickWithVisibilityPass", std::to_string(areas), areas, 0,
-      [=](benchmark::State& state) {
-        Session session(frameGame(areas, 0, true));
-        session.game().ChangeVariableValue(kLit, 1);
-        session.game().OpenFrame("Hall");
-        for (auto _ : state) {
-          session.game().ChangeVariableValue(kLit, 0);
-          session.click(3000, 3000);
-          session.rest();
-        }
-        if (session.game().GetVariableValue(kLit) != 1) state.SkipWithError("the click missed the areas");
+      [=](benchmark::State& state) -> Operation {
+        auto session = std::make_shared<Session>(frameGame(areas, 0, true));
+        session->game().ChangeVariableValue(kLit, 1);
+        session->game().OpenFrame("Hall");
+        Operation click = [session] {
+          session->game().ChangeVariableValue(kLit, 0);
+          session->click(3000, 3000);
+          session->rest();
+        };
+        click();
+        if (session->game().GetVariableValue(kLit) != 1) state.SkipWithError("the click missed the areas");
+        return click;
       },
-      [=](benchmark::State& state) {
+      [=](benchmark::State&) {
         const BenchGame& game = frameGame(areas, 0, true);
         Session session(game);
         session.game().ChangeVariableValue(kLit, 1);
@@ -85,9 +91,7 @@ void addClick(int areas) {
         session.files().recording = true;
         session.click(3000, 3000);
         session.files().recording = false;
-        const auto reads = session.files().take();
-        backends::DiskFileSystem disk(game.root().string());
-        for (auto _ : state) benchmark::DoNotOptimize(replay(disk, reads));
+        return replayer(game, session.files().take());
       });
 }
 

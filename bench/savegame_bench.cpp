@@ -33,21 +33,20 @@ const BenchGame& savedGamesFolder(int savedGames) {
 void addLoadSaveGames(int savedGames) {
   addCase(
       "LoadSaveGames", std::to_string(savedGames), savedGames, 0,
-      [=](benchmark::State& state) {
-        Session session(savedGamesFolder(savedGames));
-        for (auto _ : state) {
-          session.program().loadGame().LoadSaveGames();
-          session.rest();
-        }
+      [=](benchmark::State&) -> Operation {
+        auto session = std::make_shared<Session>(savedGamesFolder(savedGames));
+        return [session] {
+          session->program().loadGame().LoadSaveGames();
+          session->rest();
+        };
       },
-      [=](benchmark::State& state) {
+      [=](benchmark::State&) -> Operation {
         const BenchGame& game = savedGamesFolder(savedGames);
         Session session(game);
         session.files().recording = true;
         session.program().loadGame().LoadSaveGames();
-        const auto reads = session.files().take();
-        backends::DiskFileSystem disk(game.root().string());
-        for (auto _ : state) benchmark::DoNotOptimize(replay(disk, reads));
+        auto disk = std::make_shared<backends::DiskFileSystem>(game.root().string());
+        return [disk, reads = session.files().take()] { benchmark::DoNotOptimize(replay(*disk, reads)); };
       });
 }
 
@@ -91,42 +90,43 @@ void addSaveAndLoad(const std::string& grows, int variables, int items) {
   const double size = grows == "items" ? items : variables;
   addCase(
       "SaveGame/" + grows, label, size, 0,
-      [=](benchmark::State& state) {
+      [=](benchmark::State&) -> Operation {
         PlayedGame& played = playedGame(variables, items);
         SaveGameWindow& save = played.session->program().saveGame();
-        for (auto _ : state) {
+        return [&played, &save] {
           // Saving over a saved game would ask first.
           (void)played.session->files().removeFile(played.savedPath);
           save.window().load();
           save.window().find("Text1")->setText(kSaveName);
           save.Command2_Click();
           played.session->rest();
-        }
+        };
       },
-      [=](benchmark::State& state) {
+      [=](benchmark::State&) -> Operation {
         PlayedGame& played = playedGame(variables, items);
-        backends::DiskFileSystem disk(played.folder->root().string());
-        const std::string folder = played.session->program().state().paths.GameFolder;
-        for (auto _ : state) {
-          (void)disk.removeFile(played.savedPath);
-          (void)disk.replaceContent(played.savedPath, played.savedBytes);
-          benchmark::DoNotOptimize(disk.listFiles(folder, "*.sav"));
-        }
+        auto disk = std::make_shared<backends::DiskFileSystem>(played.folder->root().string());
+        return [&played, disk, folder = played.session->program().state().paths.GameFolder] {
+          (void)disk->removeFile(played.savedPath);
+          (void)disk->replaceContent(played.savedPath, played.savedBytes);
+          benchmark::DoNotOptimize(disk->listFiles(folder, "*.sav"));
+        };
       });
   addCase(
       "LoadGame/" + grows, label, size, 0,
-      [=](benchmark::State& state) {
+      [=](benchmark::State& state) -> Operation {
         PlayedGame& played = playedGame(variables, items);
-        LoadGameWindow& load = played.session->program().loadGame();
-        for (auto _ : state) {
-          load.LoadSaveGames();
-          load.window().find("List1")->setListIndex(0);
-          load.Command2_Click();
+        LoadGameWindow& window = played.session->program().loadGame();
+        Operation load = [&played, &window] {
+          window.LoadSaveGames();
+          window.window().find("List1")->setListIndex(0);
+          window.Command2_Click();
           played.session->rest();
-        }
+        };
+        load();
         if (played.session->game().ObjectsCount != items) state.SkipWithError("the saved game did not load");
+        return load;
       },
-      [=](benchmark::State& state) {
+      [=](benchmark::State&) -> Operation {
         PlayedGame& played = playedGame(variables, items);
         Session& session = *played.session;
         LoadGameWindow& load = session.program().loadGame();
@@ -138,9 +138,10 @@ void addSaveAndLoad(const std::string& grows, int variables, int items) {
         session.rest();
         auto reads = session.files().take();
         // The icons, whose headers the simulated machine reads itself.
-        for (int i = 0; i < items; ++i) reads.push_back({session.program().state().paths.AreasPath + kItem + ".bmp", {}});
-        backends::DiskFileSystem disk(played.folder->root().string());
-        for (auto _ : state) benchmark::DoNotOptimize(replay(disk, reads));
+        const std::string icon = session.program().state().paths.AreasPath + kItem + ".bmp";
+        for (int i = 0; i < items; ++i) reads.push_back({icon, {}});
+        auto disk = std::make_shared<backends::DiskFileSystem>(played.folder->root().string());
+        return [disk, reads = std::move(reads)] { benchmark::DoNotOptimize(replay(*disk, reads)); };
       });
 }
 
