@@ -8,38 +8,18 @@
 # Needs Xvfb, openbox, xdotool, ffmpeg and ffplay. Prints one line per
 # measure; CPU use is the process's ticks over 10 s, from 3 s after the click.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build/bench}
+build=${1:-$(cd "$(dirname "$0")/.." && pwd)/build/bench}
 player=$build/src/app/quorlen-player
 trivial=$build/bench/quorlen_trivial_window
-scratch=$(mktemp -d)
-children=()
-cleanup() {
-  for pid in "${children[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-export SDL_AUDIODRIVER=dummy HOME=$scratch/home
+export SDL_AUDIODRIVER=dummy
 unset SDL_VIDEODRIVER SDL_RENDER_DRIVER SDL_FRAMEBUFFER_ACCELERATION
-mkdir -p "$HOME"
-
-exec 3>"$scratch/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-children+=($!)
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$scratch/display")
-openbox >/dev/null 2>&1 &
-children+=($!)
-sleep 1
+source "$(dirname "$0")/play_session.sh"
+export HOME=$scratch/home
 
 # Test games: the demo; a still frame without music; a 20 s video.
 cp -r "$root/games/demo" "$scratch/demo"
-cp -r "$root/games/demo" "$scratch/still"
-printf '1,"intro1.jpg",#FALSE#,#FALSE#,"",#FALSE#,0,"","",#TRUE#\r\n' >"$scratch/still/Frames/Intro1.fme"
-cp -r "$scratch/still" "$scratch/video"
-ffmpeg -loglevel error -f lavfi -i testsrc2=size=640x480:rate=15 -f lavfi -i sine=frequency=440:sample_rate=22050 \
-  -t 20 -c:v cinepak -c:a pcm_s16le -ac 1 "$scratch/video/Frames/big.avi"
-printf '1,"intro1.jpg",#FALSE#,#FALSE#,"",#FALSE#,0,"","big.avi",#TRUE#\r\n' >"$scratch/video/Frames/Intro1.fme"
+demo_with_first_frame "$scratch/still" ""
+demo_with_video "$scratch/video"
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 # CPU use of process $1 over 10 s, in % of one core (ticks are 1/100 s).

@@ -8,34 +8,16 @@
 #   usage: bench/media_play.sh [BUILD_DIR] [SECONDS]   (default build/bench, 25)
 # Needs Xvfb, openbox, xdotool and ffmpeg.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build/bench}
+build=${1:-$(cd "$(dirname "$0")/.." && pwd)/build/bench}
 seconds=${2:-25}
 player=$build/src/app/quorlen-player
-scratch=$(mktemp -d)
-children=()
-cleanup() {
-  for pid in "${children[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-export SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 HOME=$scratch/home
+export SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0
 unset SDL_VIDEODRIVER
-
-exec 3>"$scratch/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-children+=($!)
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$scratch/display")
-openbox >/dev/null 2>&1 &
-children+=($!)
-sleep 1
+source "$(dirname "$0")/play_session.sh"
+export HOME=$scratch/home
 
 cp -r "$root/games/demo" "$scratch/demo"
-cp -r "$root/games/demo" "$scratch/video"
-ffmpeg -loglevel error -f lavfi -i testsrc2=size=640x480:rate=15 -f lavfi -i sine=frequency=440:sample_rate=22050 \
-  -t 20 -c:v cinepak -c:a pcm_s16le -ac 1 "$scratch/video/Frames/big.avi"
-printf '1,"intro1.jpg",#FALSE#,#FALSE#,"",#FALSE#,0,"","big.avi",#TRUE#\r\n' >"$scratch/video/Frames/Intro1.fme"
+demo_with_video "$scratch/video"
 
 libraries() { grep -o '/[^ ]*\.so[^ ]*$' "/proc/$1/maps" | sort -u; }
 # Plays GAME for SECONDS after "New game"; prints its peak memory and the
