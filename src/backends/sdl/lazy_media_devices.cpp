@@ -14,17 +14,12 @@ LazyMediaDevices::~LazyMediaDevices() = default;
 
 void LazyMediaDevices::load() {
   tried_ = true;
-  Result<SharedModule> module = SharedModule::open(folders_, kMediaModuleFile);
+  Result<SharedModule> module = SharedModule::open(folders_, kMediaModuleFile, {kMakeMediaDevicesSymbol});
   if (!module) {
     std::cerr << "quorlen: media cannot be played: " << module.error().detail << '\n';
     return;
   }
   auto make = reinterpret_cast<MakeMediaDevices>(module.value().symbol(kMakeMediaDevicesSymbol));
-  if (make == nullptr) {
-    std::cerr << "quorlen: media cannot be played: " << kMediaModuleFile << " has no " << kMakeMediaDevicesSymbol
-              << '\n';
-    return;
-  }
   module_.emplace(std::move(module).value());
   devices_.reset(make(files_, codecs_));
   if (!devices_) {

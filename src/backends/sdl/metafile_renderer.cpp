@@ -6,17 +6,14 @@
 namespace quorlen::sdl {
 
 std::optional<MetafileModule> MetafileModule::load(const std::vector<std::filesystem::path>& folders) {
-  Result<SharedModule> module = SharedModule::open(folders, kMetafileModuleFile);
+  Result<SharedModule> module =
+      SharedModule::open(folders, kMetafileModuleFile, {"quorlen_draw_wmf", "quorlen_draw_emf"});
   if (!module) {
     std::cerr << "quorlen: metafiles cannot be drawn: " << module.error().detail << '\n';
     return std::nullopt;
   }
   auto wmf = reinterpret_cast<DrawMetafile>(module.value().symbol("quorlen_draw_wmf"));
   auto emf = reinterpret_cast<DrawMetafile>(module.value().symbol("quorlen_draw_emf"));
-  if (wmf == nullptr || emf == nullptr) {
-    std::cerr << "quorlen: metafiles cannot be drawn: " << kMetafileModuleFile << " lacks its functions\n";
-    return std::nullopt;
-  }
   return MetafileModule(std::move(module).value(), wmf, emf);
 }
 

@@ -33,7 +33,6 @@ class RendererChoice {
   // The flags for SDL_CreateRenderer on this window; sets the hint that
   // keeps SDL from showing a software window through OpenGL.
   [[nodiscard]] Uint32 flagsFor(SDL_Window* window);
-  [[nodiscard]] bool software() const { return software_.value_or(false); }
 
  private:
   std::optional<bool> software_;

@@ -48,7 +48,7 @@ std::vector<std::filesystem::path> moduleFoldersOf(const std::filesystem::path& 
 }
 
 Result<SharedModule> SharedModule::open(const std::vector<std::filesystem::path>& folders,
-                                        const std::string& fileName) {
+                                        const std::string& fileName, std::initializer_list<const char*> entries) {
   std::string missing;  // the folders that do not hold it
   for (const std::filesystem::path& folder : folders) {
     const std::filesystem::path path = folder / fileName;
@@ -57,8 +57,13 @@ Result<SharedModule> SharedModule::open(const std::vector<std::filesystem::path>
       missing += (missing.empty() ? "" : ", ") + folder.string();
       continue;
     }
-    if (void* handle = load(path)) return SharedModule(handle);
-    return Error{ErrorKind::Unreadable, loadError(path)};
+    void* handle = load(path);
+    if (handle == nullptr) return Error{ErrorKind::Unreadable, loadError(path)};
+    SharedModule module(handle);
+    for (const char* entry : entries) {
+      if (module.symbol(entry) == nullptr) return Error{ErrorKind::Unreadable, fileName + " has no " + entry};
+    }
+    return module;
   }
   return Error{ErrorKind::NotFound, fileName + " is not in " + (missing.empty() ? "any folder" : missing)};
 }

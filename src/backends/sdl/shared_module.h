@@ -7,6 +7,7 @@
 // working folder or a folder named by the environment.
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,10 @@ class SharedModule {
  public:
   // `fileName` from the first of `folders` that holds it, loaded with every
   // symbol resolved; NotFound when none holds it, Unreadable with the
-  // loader's reason when it cannot be loaded.
+  // loader's reason when it cannot be loaded or lacks one of `entries`.
   [[nodiscard]] static Result<SharedModule> open(const std::vector<std::filesystem::path>& folders,
-                                                 const std::string& fileName);
+                                                 const std::string& fileName,
+                                                 std::initializer_list<const char*> entries);
   ~SharedModule();
   SharedModule(SharedModule&& other) noexcept;
   SharedModule& operator=(SharedModule&& other) noexcept;
